@@ -1,0 +1,29 @@
+// The prime table shared by every operation, and the two primality tests
+// that read and extend it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <NTL/ZZ.h>
+
+// Nprem[r] is the prime of rank r for r = 1..np; Nprem[0] holds 0.
+// The table only grows, one prime per call of Suiv, for the whole run.
+extern std::vector<std::int64_t> Nprem;
+extern std::int64_t np;
+
+// Puts the table back to its seed: 0, 2, 3 with np = 2.
+void amorce();
+
+// Appends the prime that follows Nprem[np]. Returns 1.
+int Suiv();
+
+// 1 if S (at least 0) is prime, else 0. Divides by the table primes in
+// increasing rank, extending the table as far as the test reaches.
+int prem(const NTL::ZZ& S);
+
+// 1 if S3 (odd, at least 5) is prime, else 0; same division order as prem.
+int prem1(std::int64_t S3);
+
+// Floor of the square root of n, exact for every n >= 0.
+std::int64_t racine(std::int64_t n);

@@ -1,0 +1,4 @@
+// Placeholder until this operation is built: returns to the calling menu.
+#include "operations.h"
+
+int affiche() { return 1; }

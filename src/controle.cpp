@@ -1,0 +1,258 @@
+// The number-entry routine controle and valtest: reads one line at a time,
+// checks it against the syntax of the question's mode, and asks again,
+// silently, until a line fits.
+#include "controle.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <iostream>
+#include <limits>
+
+#include "table.h"
+
+int valeur2 = 0;
+std::int64_t valeur = 0;
+NTL::ZZ valeur0;
+int xn = 0;
+int un = 0;
+int voir = 0;
+std::int64_t valtest1 = 0;
+
+namespace {
+
+// Line reader over a file descriptor, with its own buffer so that nothing
+// is read past what a line needs but a buffer-full, and nothing buffered
+// is lost between questions when input is not a terminal.
+struct Lecteur {
+    int fd = 0;
+    char tampon[65536];
+    std::size_t debut = 0, fin = 0;
+    bool eof = false;
+
+    // Next byte, or -1 at end of input.
+    int octet()
+    {
+        if (debut == fin) {
+            if (eof) return -1;
+            ssize_t n;
+            do n = ::read(fd, tampon, sizeof tampon);
+            while (n < 0 && errno == EINTR);
+            if (n <= 0) { eof = true; return -1; }
+            debut = 0;
+            fin = static_cast<std::size_t>(n);
+        }
+        return static_cast<unsigned char>(tampon[debut++]);
+    }
+
+    // At a terminal, drop what was typed ahead; from a pipe or a file,
+    // drop nothing, so that a script is answered line by line.
+    void vider()
+    {
+        if (::isatty(fd)) {
+            debut = fin = 0;
+            ::tcflush(fd, TCIFLUSH);
+            eof = false;
+        }
+    }
+};
+
+Lecteur lecteur;
+
+enum class Lu { Ligne, TropLongue, Fin };
+
+// Reads one line into entree without its "\n" or "\r\n". A last line
+// without "\n" still counts; a line over LIGNE_MAX is read to its end.
+Lu lire_ligne(std::string& entree)
+{
+    entree.clear();
+    bool trop = false;
+    int c = lecteur.octet();
+    if (c < 0) return Lu::Fin;
+    for (; c >= 0 && c != '\n'; c = lecteur.octet()) {
+        if (entree.size() <= LIGNE_MAX) entree.push_back(static_cast<char>(c));
+        else trop = true;
+    }
+    if (!entree.empty() && entree.back() == '\r' && !trop) entree.pop_back();
+    if (trop || entree.size() > LIGNE_MAX) return Lu::TropLongue;
+    return Lu::Ligne;
+}
+
+[[noreturn]] void fin_des_entrees()
+{
+    std::cout << "\n";
+    std::cout.flush();
+    std::exit(1);
+}
+
+bool chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Unsigned syntax: an optional "+", then a digit 1-9 and any further
+// digits; or "0" alone. On success v holds the value of the digits.
+template <class Accumulateur>
+bool syntaxe_non_signee(const std::string& e, Accumulateur&& ajoute)
+{
+    if (e.empty()) return false;
+    std::size_t p = 0;
+    if (e[0] == '+') {
+        if (e.size() == 1) return false;
+        p = 1;
+    }
+    if (!chiffre(e[p])) return false;
+    if (e[p] == '0') {
+        if (p == 1 || e.size() > 1) return false;  // "+0", "05"
+    }
+    for (; p < e.size(); ++p) {
+        if (!chiffre(e[p])) return false;
+        if (!ajoute(e[p] - '0')) return false;
+    }
+    return true;
+}
+
+// Modes 4 and 11: unsigned, signed 64-bit value.
+bool lit_non_signe64(const std::string& e, std::int64_t& v)
+{
+    std::int64_t w = 0;
+    const bool ok = syntaxe_non_signee(e, [&](int d) {
+        return !__builtin_mul_overflow(w, 10, &w) && !__builtin_add_overflow(w, d, &w);
+    });
+    if (!ok) return false;
+    v = w;
+    return true;
+}
+
+// Mode 9: unsigned, arbitrary precision.
+bool lit_non_signe_zz(const std::string& e, NTL::ZZ& v)
+{
+    NTL::ZZ w;
+    const bool ok = syntaxe_non_signee(e, [&](int d) {
+        w *= 10;
+        w += d;
+        return true;
+    });
+    if (!ok) return false;
+    v = w;
+    return true;
+}
+
+// Modes 5 and 7: "0", or an optional sign then a digit 1-9 and further
+// digits. A negative value is built downward, so -2^63 fits.
+bool lit_signe64(const std::string& e, std::int64_t& v)
+{
+    if (e.empty()) return false;
+    if (e == "0") { v = 0; return true; }
+    std::size_t p = 0;
+    bool negatif = false;
+    if (e[0] == '+' || e[0] == '-') {
+        negatif = e[0] == '-';
+        p = 1;
+    }
+    if (p == e.size() || !chiffre(e[p]) || e[p] == '0') return false;
+    std::int64_t w = 0;
+    for (; p < e.size(); ++p) {
+        if (!chiffre(e[p])) return false;
+        const int d = e[p] - '0';
+        if (__builtin_mul_overflow(w, 10, &w)) return false;
+        if (negatif ? __builtin_sub_overflow(w, d, &w) : __builtin_add_overflow(w, d, &w))
+            return false;
+    }
+    v = w;
+    return true;
+}
+
+// The keys each single-key mode accepts, as the highest and lowest digit.
+bool touche(int mode, char c, int& v)
+{
+    int bas = 0, haut = -1;
+    switch (mode) {
+    case 1: bas = 0; haut = 1; break;
+    case 2: bas = 1; haut = 2; break;
+    case 3: bas = 0; haut = 2; break;
+    case 6: case 8: bas = 0; haut = 5; break;
+    case 10: bas = 0; haut = 3; break;
+    }
+    if (!chiffre(c) || c - '0' < bas || c - '0' > haut) return false;
+    v = c - '0';
+    return true;
+}
+
+}  // namespace
+
+void controle_lire_depuis(int fd)
+{
+    lecteur.fd = fd;
+    lecteur.debut = lecteur.fin = 0;
+    lecteur.eof = false;
+}
+
+int valtest(char c)
+{
+    valtest1 = 0;
+    if (chiffre(c)) valtest1 = c - '0';
+    else if (c == '+') valtest1 = 1;
+    else if (c == '-') valtest1 = -1;
+    else return 0;
+    return 1;
+}
+
+int controle(int mode, const std::string& message)
+{
+    lecteur.vider();
+    voir = 0;
+    if (mode < 1 || mode > 11) return 0;
+
+    std::string entree;
+    for (;;) {
+        std::cout << message;
+        std::cout.flush();
+        const Lu lu = lire_ligne(entree);
+        if (lu == Lu::Fin) fin_des_entrees();
+        if (lu == Lu::TropLongue) continue;
+
+        bool egal = false;
+        if (mode == 7) {
+            if (entree == "*" && np > 2) {
+                voir = 1;
+                return 0;
+            }
+            if (!entree.empty() && entree[0] == '=') {
+                egal = true;
+                entree.erase(0, 1);
+            }
+        }
+        if (entree.empty()) continue;
+
+        switch (mode) {
+        case 1: case 2: case 3: case 6: case 8: case 10:
+            if (entree.size() == 1 && touche(mode, entree[0], valeur2)) return 0;
+            break;
+        case 4: case 11: {
+            std::int64_t v;
+            if (lit_non_signe64(entree, v) && !(xn == 1 && v == 0)) {
+                valeur = v;
+                return 0;
+            }
+            break;
+        }
+        case 9: {
+            NTL::ZZ v;
+            if (lit_non_signe_zz(entree, v) && !(xn == 1 && v == 0)) {
+                valeur0 = v;
+                return 0;
+            }
+            break;
+        }
+        case 5: case 7: {
+            std::int64_t v;
+            if (lit_signe64(entree, v)) {
+                valeur = v;
+                if (egal) un = 1;
+                return 0;
+            }
+            break;
+        }
+        }
+    }
+}
