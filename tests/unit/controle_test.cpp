@@ -2,13 +2,10 @@
 // refuses (prompting again), and the values it leaves behind.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <iostream>
-#include <sstream>
 #include <string>
 
 #include "controle.h"
+#include "dialogue.h"
 #include "table.h"
 
 namespace {
@@ -19,17 +16,7 @@ const std::string INV = "? ";
 // the prompt was written (one per line read, the accepted one included).
 int essais(int mode, const std::string& lignes)
 {
-    int tube[2];
-    EXPECT_EQ(pipe(tube), 0);
-    EXPECT_EQ(write(tube[1], lignes.data(), lignes.size()), static_cast<ssize_t>(lignes.size()));
-    close(tube[1]);
-    controle_lire_depuis(tube[0]);
-    std::ostringstream capture;
-    auto* ancien = std::cout.rdbuf(capture.rdbuf());
-    controle(mode, INV);
-    std::cout.rdbuf(ancien);
-    close(tube[0]);
-    const std::string s = capture.str();
+    const std::string s = dialogue(lignes, [mode] { controle(mode, INV); });
     int n = 0;
     for (std::size_t p = 0; (p = s.find(INV, p)) != std::string::npos; p += INV.size()) ++n;
     EXPECT_EQ(s.size(), static_cast<std::size_t>(n) * INV.size()) << "rien d'autre que l'invite";
