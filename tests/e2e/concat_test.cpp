@@ -74,6 +74,7 @@ void scan(int option, const std::string& bas, const std::string& haut, const std
 bool premier_simple(std::int64_t v)
 {
     if (v < 2) return false;
+    // No q below the current one divides v; past its root, v is prime.
     for (std::int64_t q = 2; q * q <= v; ++q)
         if (v % q == 0) return false;
     return true;
