@@ -58,12 +58,12 @@ void table_jusqu_au_rang(std::int64_t r)
 }
 
 // What premier writes after its entry texts.
-S commandes(const S& entree)
+S apres_entree(const S& s)
 {
     const S fin = " \n \n \t \t [0] :   Pour arreter les calculs. \n ";
-    const S s = dialogue(entree, [] { premier(); });
     return s.substr(s.find(fin) + fin.size());
 }
+S commandes(const S& entree) { return apres_entree(dialogue(entree, [] { premier(); })); }
 
 // What affiche writes for `entree` (then choice 0), each menu shown as "|".
 S selections(const S& entree)
@@ -99,10 +99,9 @@ TEST(Premier, TableLaisseeParUneAutreOperation)
     EXPECT_NE(s.find("est  :    [ 7 : 17 ] . \n"), S::npos);
     EXPECT_NE(s.find("superieur a :  7 \n"), S::npos);
     EXPECT_NE(s.find("superieurs a  17  jusqu'a"), S::npos);
-    table_jusqu_au_rang(7);
     // "=5" refused clears the "=": the next "5" lists five primes; [-K] with
     // K the last prime lists nothing but computes the next prime.
-    EXPECT_EQ(commandes("=7\n=5\n5\n-37\n0\n"), statut(7) + rangh(7) + statut(7) + statut(7) + SUIVANTS + es(8, 12) +
+    EXPECT_EQ(apres_entree(s), statut(7) + rangh(7) + statut(7) + statut(7) + SUIVANTS + es(8, 12) +
               statut(12) + SUIVANTS + statut(13) + SUIVANTS);
 }
 
