@@ -136,15 +136,19 @@ __attribute__((always_inline)) inline std::int64_t par_blocs(U n, const U* inv, 
     return fin;
 }
 
-// One copy per instruction set, chosen when the program loads.
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) std::int64_t
-par_blocs32(std::uint32_t n, std::int64_t debut, std::int64_t fin)
+// One copy per instruction set on x86-64, chosen when the program loads.
+#if defined(__x86_64__)
+#define PAR_JEU_D_INSTRUCTIONS __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define PAR_JEU_D_INSTRUCTIONS
+#endif
+
+PAR_JEU_D_INSTRUCTIONS std::int64_t par_blocs32(std::uint32_t n, std::int64_t debut, std::int64_t fin)
 {
     return par_blocs<std::uint32_t>(n, inv32.data(), lim32.data(), debut, fin);
 }
 
-__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) std::int64_t
-par_blocs64(std::uint64_t n, std::int64_t debut, std::int64_t fin)
+PAR_JEU_D_INSTRUCTIONS std::int64_t par_blocs64(std::uint64_t n, std::int64_t debut, std::int64_t fin)
 {
     return par_blocs<std::uint64_t>(n, inv64.data(), lim64.data(), debut, fin);
 }
