@@ -25,5 +25,9 @@ int prem(const NTL::ZZ& S);
 // 1 if S3 (odd, at least 5) is prime, else 0; same division order as prem.
 int prem1(std::int64_t S3);
 
+// The first rank r in [debut, fin) whose prime divides n, or fin when none
+// does; for 2 <= debut and fin <= np + 1 (odd primes of the table only).
+std::int64_t diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin);
+
 // Floor of the square root of n, exact for every n >= 0.
 std::int64_t racine(std::int64_t n);

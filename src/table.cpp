@@ -1,8 +1,16 @@
 // The prime table Nprem/np, its extension Suiv, and the primality tests
 // prem (big integers) and prem1 (64-bit), all by trial division with the
-// table's own primes.
+// table's own primes, in increasing rank.
+//
+// A division is replaced by a multiplication: for an odd prime p with
+// inverse q modulo 2^w, and 0 <= n < 2^w, p divides n exactly when
+// n * q mod 2^w <= (2^w - 1) / p. The inverses and these limits sit in a
+// side table beside Nprem, filled on demand: only the primes that have
+// served as divisors (those up to a square root) cost memory there. Numbers
+// below 2^32 use 32-bit words, twice as many per vector register.
 #include "table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -11,28 +19,216 @@
 std::vector<std::int64_t> Nprem(3, 0);
 std::int64_t np = 0;
 
+namespace {
+
+constexpr std::uint64_t MAX32 = std::numeric_limits<std::uint32_t>::max();
+constexpr std::uint64_t MAX64 = std::numeric_limits<std::uint64_t>::max();
+
+// ---- Side table
+
+// Indexed by rank like Nprem, filled from rank 2 (ranks 0 and 1 hold 0 and
+// 2, which have no inverse) up to its size minus 1.
+std::vector<std::uint32_t> inv32(2, 0), lim32(2, 0);
+std::vector<std::uint64_t> inv64(2, 0), lim64(2, 0);
+
+// Inverse of the odd p modulo 2^64 by Newton's iteration: 3p xor 2 is
+// right on its 5 low bits, and each step doubles the number of right bits.
+std::uint64_t inverse(std::uint64_t p)
+{
+    std::uint64_t q = (3 * p) ^ 2;
+    for (int n = 0; n < 4; ++n) q *= 2 - p * q;
+    return q;
+}
+
+// Makes the side table cover every rank below fin (fin <= np + 1).
+void etend_annexe(std::int64_t fin)
+{
+    for (auto r = static_cast<std::int64_t>(inv64.size()); r < fin; ++r) {
+        const auto p = static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(r)]);
+        const std::uint64_t q = inverse(p);
+        inv64.push_back(q);
+        lim64.push_back(MAX64 / p);
+        inv32.push_back(static_cast<std::uint32_t>(q));
+        lim32.push_back(static_cast<std::uint32_t>(MAX32 / p));
+    }
+}
+
+// ---- Square roots and bounds
+
+// Floor of the square root of any 64-bit n.
+std::uint64_t racine64(std::uint64_t n)
+{
+    // The double root is within one of the true root, which is below 2^32.
+    std::uint64_t r = std::min(static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n))), MAX32);
+    while (r * r > n) --r;
+    while (r < MAX32 && (r + 1) * (r + 1) <= n) ++r;
+    return r;
+}
+
+// True when p * p > n, that is p > racine64(n), for any table prime.
+bool carre_depasse(std::int64_t p, std::uint64_t n)
+{
+    const auto u = static_cast<std::uint64_t>(p);
+    return u > MAX32 || u * u > n;
+}
+
+// Last answer of rang_borne: successive numbers are usually close (the
+// candidates of Suiv, those of a listing), so the next answer is usually
+// the same rank or the next one.
+std::int64_t curseur = 1;
+
+// The slow side of rang_borne: a few steps from the last answer, else a
+// binary search, since the squares increase with the rank.
+std::int64_t rang_borne_loin(std::uint64_t n)
+{
+    auto depasse = [n](std::int64_t r) { return carre_depasse(Nprem[static_cast<std::size_t>(r)], n); };
+    std::int64_t r = std::min(std::max(curseur, std::int64_t{1}), np + 1);
+    for (int pas = 0; pas < 4; ++pas) {
+        if (r <= np && !depasse(r)) {
+            ++r;
+        } else if (r > 1 && depasse(r - 1)) {
+            --r;
+        } else {
+            return curseur = r;
+        }
+    }
+    const auto debut = Nprem.begin() + 1;
+    const auto it = std::partition_point(debut, debut + np, [n](std::int64_t p) { return !carre_depasse(p, n); });
+    return curseur = it - Nprem.begin();
+}
+
+// The first rank whose prime's square exceeds n, or np + 1 when no table
+// prime's does: the ranks below it hold the primes up to the root of n.
+inline std::int64_t rang_borne(std::uint64_t n)
+{
+    const std::int64_t r = curseur;
+    if (r >= 2 && r <= np && carre_depasse(Nprem[static_cast<std::size_t>(r)], n) &&
+        !carre_depasse(Nprem[static_cast<std::size_t>(r - 1)], n)) {
+        return r;
+    }
+    return rang_borne_loin(n);
+}
+
+// ---- The division loops
+
+// The first rank r in [debut, fin) whose prime divides n, or fin, for both
+// word sizes. Whole blocks of primes are tested without a branch per prime,
+// which the compiler turns into vector code; the block that holds a divisor
+// is then searched one prime at a time.
+template <typename U>
+__attribute__((always_inline)) inline std::int64_t par_blocs(U n, const U* inv, const U* lim, std::int64_t debut,
+                                                             std::int64_t fin)
+{
+    constexpr int BLOC = 128 / sizeof(U);  // two 512-bit registers
+    std::int64_t r = debut;
+    // Invariant: no prime of rank debut..r-1 divides n.
+    for (; r + BLOC <= fin; r += BLOC) {
+        U touche = 0;
+        // Kept rolled, so that the compiler makes it whole vector operations.
+#pragma GCC unroll 1
+        for (int t = 0; t < BLOC; ++t) touche |= static_cast<U>(n * inv[r + t]) <= lim[r + t] ? ~U{0} : U{0};
+        if (touche != 0) break;
+    }
+    // Invariant: no prime of rank debut..r-1 divides n.
+    for (; r < fin; ++r) {
+        if (static_cast<U>(n * inv[r]) <= lim[r]) return r;
+    }
+    return fin;
+}
+
+// One copy per instruction set on x86-64, chosen when the program loads.
+#if defined(__x86_64__)
+#define PAR_JEU_D_INSTRUCTIONS __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
+#else
+#define PAR_JEU_D_INSTRUCTIONS
+#endif
+
+PAR_JEU_D_INSTRUCTIONS std::int64_t par_blocs32(std::uint32_t n, std::int64_t debut, std::int64_t fin)
+{
+    return par_blocs<std::uint32_t>(n, inv32.data(), lim32.data(), debut, fin);
+}
+
+PAR_JEU_D_INSTRUCTIONS std::int64_t par_blocs64(std::uint64_t n, std::int64_t debut, std::int64_t fin)
+{
+    return par_blocs<std::uint64_t>(n, inv64.data(), lim64.data(), debut, fin);
+}
+
+// Primes tried one at a time, inline, before the blocks: most composites
+// have a factor among them, and leave without the cost of a block.
+constexpr std::int64_t TETE = 16;
+
+template <typename U>
+inline std::int64_t en_tete(U n, const std::vector<U>& inv, const std::vector<U>& lim, std::int64_t debut,
+                            std::int64_t fin, std::int64_t (*suite)(U, std::int64_t, std::int64_t))
+{
+    const std::int64_t fin_tete = std::min(fin, debut + TETE);
+    // Invariant: no prime of rank debut..r-1 divides n.
+    for (std::int64_t r = debut; r < fin_tete; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        if (static_cast<U>(n * inv[i]) <= lim[i]) return r;
+    }
+    return fin_tete == fin ? fin : suite(n, fin_tete, fin);
+}
+
+// The first rank r in [debut, fin) whose prime divides n, or fin.
+inline std::int64_t premier_diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
+{
+    if (fin > static_cast<std::int64_t>(inv64.size())) etend_annexe(fin);
+    if (n <= MAX32) return en_tete(static_cast<std::uint32_t>(n), inv32, lim32, debut, fin, par_blocs32);
+    return en_tete(n, inv64, lim64, debut, fin, par_blocs64);
+}
+
+// 1 if the odd n >= 5 is prime, else 0: divides by the primes of rank 2, 3,
+// ... up to the first one above the root, extending the table that far.
+int premier_impair(std::uint64_t n)
+{
+    // Rank K holds the first prime above the root; like every prime, it is
+    // divided before the bound stops the walk.
+    const std::int64_t K = rang_borne(n);
+    if (K <= np) return premier_diviseur(n, 2, K + 1) <= K ? 0 : 1;
+    if (premier_diviseur(n, 2, np + 1) <= np) return 0;
+    const std::uint64_t rS = racine64(n);
+    // Invariant: no prime of rank < k divides n, and all of them are at most
+    // rS. The remainder is tested before the bound, as in the whole walk.
+    for (std::int64_t k = np + 1;; ++k) {
+        Suiv();
+        const auto p = static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(k)]);
+        if (n % p == 0) return 0;
+        if (p > rS) return 1;
+    }
+}
+
+}  // namespace
+
 void amorce()
 {
     Nprem.assign(3, 0);
     np = 2;
     Nprem[1] = 2;
     Nprem[2] = 3;
+    inv32.resize(2);
+    lim32.resize(2);
+    inv64.resize(2);
+    lim64.resize(2);
+    curseur = 1;
 }
 
 std::int64_t racine(std::int64_t n)
 {
     if (n < 2) return n;
-    // The double root is within one of the true root; correct it exactly.
-    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
-    while (r > 0 && (r > n / r)) --r;                 // r*r > n
-    while ((r + 1) <= n / (r + 1)) ++r;               // (r+1)^2 <= n
-    return r;
+    return static_cast<std::int64_t>(racine64(static_cast<std::uint64_t>(n)));
+}
+
+std::int64_t diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
+{
+    if (debut >= fin) return fin;
+    return premier_diviseur(n, debut, fin);
 }
 
 int Suiv()
 {
     constexpr std::int64_t MAX = std::numeric_limits<std::int64_t>::max();
-    std::int64_t c = Nprem[np];
+    std::int64_t c = Nprem[static_cast<std::size_t>(np)];
     for (;;) {
         if (c > MAX - 2) {
             std::cout.flush();
@@ -40,14 +236,11 @@ int Suiv()
             std::exit(2);
         }
         c += 2;
-        const std::int64_t rc = racine(c);
-        // Candidates are odd, so the division by 2 (rank 1) is skipped.
-        // Invariant: no prime of rank 2..j-1 divides c, and all of them are
-        // at most rc; so once Nprem[j] > rc, c has no factor <= its root.
-        // The loop cannot pass np: c < 2 * Nprem[np], so rc < Nprem[np].
-        std::int64_t j = 2;
-        while (Nprem[j] <= rc && c % Nprem[j] != 0) ++j;
-        if (Nprem[j] > rc) break;
+        // Candidates are odd, so the division by 2 (rank 1) is skipped. The
+        // primes of rank 2..J-1 are those up to the root of c, and J <= np
+        // since c < 2 * Nprem[np] puts the root below Nprem[np].
+        const std::int64_t J = rang_borne(static_cast<std::uint64_t>(c));
+        if (premier_diviseur(static_cast<std::uint64_t>(c), 2, J) == J) break;
     }
     Nprem.push_back(c);
     ++np;
@@ -56,38 +249,46 @@ int Suiv()
 
 int prem1(std::int64_t S3)
 {
-    const std::int64_t rS1 = racine(S3);
-    // Invariant: no prime of rank < k divides S3. The remainder is tested
-    // before the bound, so the first prime above the root is divided too.
-    for (std::int64_t k = 1;; ++k) {
-        if (k > np) Suiv();
-        const std::int64_t p = Nprem[k];
-        if (S3 % p == 0) return 0;
-        if (p > rS1) return 1;
-    }
+    // Outside the callers' range (odd, at least 5), the answers of the plain
+    // walk: 2 divides the even numbers, and 2 is above the root of 1 and 3.
+    if (S3 % 2 == 0) return 0;
+    if (S3 < 5) return 1;
+    return premier_impair(static_cast<std::uint64_t>(S3));
 }
 
 int prem(const NTL::ZZ& S)
 {
     if (S == 2) return 1;
     if (S == 1 || S == 0) return 0;
-    if (NTL::NumBits(S) <= 63) {
-        const std::int64_t s = NTL::conv<long>(S);
-        const std::int64_t rS = racine(s);
-        // Same walk as prem1, on a number that fits 64 bits.
-        for (std::int64_t k = 1;; ++k) {
-            if (k > np) Suiv();
-            const std::int64_t p = Nprem[k];
-            if (s % p == 0) return 0;
-            if (p > rS) return 1;
-        }
+    if (!NTL::IsOdd(S)) return 0;  // the prime of rank 1 divides S
+    if (S == 3) return 1;          // and is above its root
+    if (NTL::NumBits(S) <= 64) {
+        unsigned long s = 0;
+        NTL::conv(s, S);
+        return premier_impair(s);
     }
+    // From 2^64 on, the root is at least 2^32. No table prime can pass a
+    // root beyond 2^63 - 1, so such a root is held as 2^63 - 1.
     const NTL::ZZ rS = NTL::SqrRoot(S);
-    // Invariant: no prime of rank < k divides S.
-    for (std::int64_t k = 1;; ++k) {
+    const std::int64_t borne = NTL::NumBits(rS) <= 63 ? NTL::conv<long>(rS) : std::numeric_limits<std::int64_t>::max();
+    // Invariant: no prime of rank < k divides S, and all of them are at most
+    // borne. The remainder of S by a product P of the primes of rank k..g-1,
+    // one pass over S, gives the remainder by each of them.
+    for (std::int64_t k = 2;;) {
         if (k > np) Suiv();
-        const std::int64_t p = Nprem[k];
-        if (NTL::rem(S, static_cast<long>(p)) == 0) return 0;
-        if (p > rS) return 1;
+        long P = Nprem[static_cast<std::size_t>(k)];
+        long suivant = 0;
+        std::int64_t g = k + 1;
+        while (g <= np && !__builtin_mul_overflow(P, Nprem[static_cast<std::size_t>(g)], &suivant)) {
+            P = suivant;
+            ++g;
+        }
+        const auto R = static_cast<std::uint64_t>(NTL::rem(S, P));
+        etend_annexe(g);
+        for (; k < g; ++k) {
+            const auto r = static_cast<std::size_t>(k);
+            if (R * inv64[r] <= lim64[r]) return 0;
+            if (Nprem[r] > borne) return 1;
+        }
     }
 }
