@@ -1,5 +1,6 @@
 // Choice 1 of the main menu: decomp factorises integers of any size by trial
 // division with the prime table, and prints each prime factor with its power.
+#include <algorithm>
 #include <cstdint>
 #include <iostream>
 #include <string>
@@ -40,10 +41,46 @@ struct Facteurs {
     }
 };
 
+// The first rank in [debut, np] whose prime is above r, or np + 1 when none
+// is: the ranks below it hold the primes up to r, which the bound test
+// lets through.
+std::int64_t rang_au_dela(std::int64_t r, std::int64_t debut)
+{
+    const auto bas = Nprem.begin() + debut;
+    const auto haut = Nprem.begin() + np + 1;
+    return std::upper_bound(bas, haut, r) - Nprem.begin();
+}
+
+// The first rank in [debut, fin) whose prime divides S, or fin; for
+// 2 <= debut and fin <= np + 1. One NTL remainder by a product of
+// consecutive primes that fits 63 bits gives the remainder by each of them,
+// which the fast 64-bit test then reads.
+std::int64_t diviseur_zz(const NTL::ZZ& S, std::int64_t debut, std::int64_t fin)
+{
+    // Invariant: no prime of a rank passed over (from the first debut up to
+    // debut - 1) divides S.
+    while (debut < fin) {
+        long P = Nprem[static_cast<std::size_t>(debut)];
+        std::int64_t g = debut + 1;
+        long suivant = 0;
+        while (g < fin && !__builtin_mul_overflow(P, Nprem[static_cast<std::size_t>(g)], &suivant)) {
+            P = suivant;
+            ++g;
+        }
+        const std::int64_t r = diviseur(static_cast<std::uint64_t>(NTL::rem(S, P)), debut, g);
+        if (r < g) return r;
+        debut = g;
+    }
+    return fin;
+}
+
 // Trial division of N by the table primes in increasing rank, extending the
 // table with Suiv one prime at a time, exactly as far as the trials reach.
 // The remainder is held as a ZZ while it needs more than 63 bits, then as
 // a 64-bit integer; both walks make the same trials in the same order.
+// Within the table, the ranks whose primes neither divide nor pass the root
+// are crossed in one sweep; the walk then takes up the trial at the rank
+// where the sweep stopped, bound test first, as at every rank.
 Facteurs factorise(const NTL::ZZ& N)
 {
     Facteurs f;
@@ -51,13 +88,19 @@ Facteurs factorise(const NTL::ZZ& N)
     NTL::ZZ rS = NTL::SqrRoot(S);
     std::int64_t k = 0;
 
-    // Invariant: no prime of rank < k divides S, so each prime factor of S
-    // is at least Nprem[k]; once Nprem[k] > rS = floor(sqrt(S)), S cannot
-    // hold two of them and is itself prime. rS follows every change of S.
+    // Invariant: no prime of rank <= k divides S, so each prime factor of S
+    // is at least Nprem[k + 1]; once Nprem[k + 1] > rS = floor(sqrt(S)), S
+    // cannot hold two of them and is itself prime. rS follows every change
+    // of S, and the sweep stops at the first rank where either test fires.
     while (S != 1 && NTL::NumBits(S) > 63) {
+        if (k >= 1 && k < np) {
+            // A root beyond 63 bits is above every table prime.
+            const std::int64_t fin = NTL::NumBits(rS) <= 63 ? rang_au_dela(NTL::conv<long>(rS), k + 1) : np + 1;
+            k = diviseur_zz(S, k + 1, fin) - 1;
+        }
         ++k;
         if (k > np) Suiv();
-        const long p = Nprem[k];
+        const long p = Nprem[static_cast<std::size_t>(k)];
         if (rS < p) {
             f.reste_premier(S);
             return f;
@@ -78,11 +121,13 @@ Facteurs factorise(const NTL::ZZ& N)
     // trial primes stay far below any 64-bit limit here.
     std::int64_t s = NTL::conv<long>(S);
     std::int64_t rs = racine(s);
-    // Invariant: as above, no prime of rank < k divides s.
+    // Invariant: as above, no prime of rank <= k divides s, and the sweep
+    // stops at the first rank whose prime divides s or exceeds rs.
     while (s != 1) {
+        if (k >= 1 && k < np) k = diviseur(static_cast<std::uint64_t>(s), k + 1, rang_au_dela(rs, k + 1)) - 1;
         ++k;
         if (k > np) Suiv();
-        const std::int64_t p = Nprem[k];
+        const std::int64_t p = Nprem[static_cast<std::size_t>(k)];
         if (p > rs) {
             f.reste_premier(NTL::ZZ(s));
             return f;

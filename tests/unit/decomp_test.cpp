@@ -1,15 +1,18 @@
 // Factorisation run in-process: how far each N grows the prime table, and
-// factorisations checked by multiplying back and against coreutils factor.
+// factorisations checked by multiplying back, against coreutils factor and
+// against a plain walk over a sieve.
 #include <gtest/gtest.h>
 
 #include <NTL/ZZ.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogue.h"
@@ -224,4 +227,83 @@ TEST(Decomp, ProduitEtPrimaliteContreFactorDeCoreutils)
         EXPECT_EQ(de_factor, de_coreutils[valeurs[n]]);
     }
     EXPECT_GT(au_dela_de_64_bits, 30);
+}
+
+namespace {
+
+// The walk written plainly over a sieve: the result line and the rank of
+// the last trial prime (0 for N = 1).
+std::pair<std::string, std::int64_t> marche_simple(const NTL::ZZ& N, const std::vector<std::int64_t>& p)
+{
+    std::ostringstream ligne;
+    ligne << N;
+    std::string f;
+    int nf = 0;
+    int dernier_expo = 0;
+    NTL::ZZ S = N;
+    NTL::ZZ rS = NTL::SqrRoot(S);
+    std::int64_t k = 0;
+    while (S != 1) {
+        const std::int64_t q = p[static_cast<std::size_t>(k++)];
+        std::ostringstream s;
+        int expo = 0;
+        if (rS < q) {
+            s << S;
+            expo = 1;
+            S = 1;
+        } else {
+            s << q;
+            while (S % q == 0) {
+                S /= q;
+                ++expo;
+            }
+            if (expo > 0) rS = NTL::SqrRoot(S);
+        }
+        if (expo == 0) continue;
+        f += (nf++ > 0 ? " X (" : "(") + s.str() + ")" + (expo > 1 ? "^" + std::to_string(expo) : "");
+        dernier_expo = expo;
+    }
+    if (nf == 1 && dernier_expo == 1) return {ligne.str() + "  est un nombre premier. ", k};
+    return {ligne.str() + " =  " + f, k};
+}
+
+}  // namespace
+
+TEST(Decomp, ResultatsEtTableContreUneMarcheSimple)
+{
+    // One table for all values, as in a run: the early ones grow it, the
+    // later ones are mostly walked inside it. Values on both sides of 2^63,
+    // with repeated medium factors, squares of primes (root equal to the
+    // trial prime) and a last factor up to 10^12.
+    const auto p = crible(1100000);
+    std::mt19937_64 alea(7);
+    auto premier_de = [&](std::int64_t borne) { return p[static_cast<std::size_t>(alea() % borne)]; };
+    amorce();
+    std::int64_t plus_loin = np;
+    for (int n = 0; n < 250; ++n) {
+        NTL::ZZ N(1);
+        for (int m = static_cast<int>(alea() % 12); m > 0; --m) N *= premier_de(30);
+        for (int m = static_cast<int>(alea() % 4); m > 0; --m) N *= NTL::power(NTL::ZZ(premier_de(80000)), 1 + alea() % 3);
+        if (alea() % 2 == 0) N *= NTL::NextPrime(NTL::ZZ(alea() % 1000000000000));
+        std::ostringstream v;
+        v << N;
+        const auto attendu = marche_simple(N, p);
+        EXPECT_EQ(resultats({v.str()})[0], attendu.first);
+        plus_loin = std::max(plus_loin, attendu.second);
+        ASSERT_EQ(np, plus_loin) << v.str();
+        ASSERT_EQ(Nprem[np], p[static_cast<std::size_t>(np - 1)]);
+    }
+}
+
+TEST(Decomp, PremierAuDelaDeLaRacineEnFinDeTable)
+{
+    // After 97 the table ends with 11, the first prime above the root 10
+    // of 113 and of the 113 left by 226: the bound stops there, and the
+    // table does not grow.
+    amorce();
+    const auto r = resultats({"97", "113", "226", "121"});
+    EXPECT_EQ(r[1], "113  est un nombre premier. ");
+    EXPECT_EQ(r[2], "226 =  (2) X (113)");
+    EXPECT_EQ(r[3], "121 =  (11)^2");
+    EXPECT_EQ(np, 5);
 }
