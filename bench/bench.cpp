@@ -355,7 +355,7 @@ Cas concatenations(std::int64_t fin, std::int64_t attendu)
             [fin] { return std::to_string(ref_concat(NTL::ZZ(fin))); }};
 }
 
-// prem on numbers of about 60 digits, p x (10^59 + 19) (its smallest factor
+// (5) prem on numbers of about 60 digits, p x (10^59 + 19) (its smallest factor
 // is beyond the primes used) for each prime p of rank 2 to rang: each test
 // stops at p. The answer checked is the number of composites found.
 Cas grands(std::int64_t rang)
@@ -367,7 +367,7 @@ Cas grands(std::int64_t rang)
         for (std::int64_t r = 2; r <= rang; ++r) composes += 1 - test(C * t[static_cast<std::size_t>(r)]);
         return std::to_string(composes);
     };
-    Cas c{"prem de " + std::to_string(rang - 1) + " entiers de 60 chiffres", std::to_string(rang - 1),
+    Cas c{"(5) prem de " + std::to_string(rang - 1) + " entiers de 60 chiffres", std::to_string(rang - 1),
           [essais] { return essais(prem); }, [essais] { return essais(ref_prem); }};
     // The factors come from a table built beforehand; each test starts
     // from the seed.
