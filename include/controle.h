@@ -30,3 +30,8 @@ int controle(int mode, const std::string& message);
 
 // Where controle reads from: standard input unless a test says otherwise.
 void controle_lire_depuis(int fd);
+
+// Called at end of input, after the "\n", in place of the exit, so that a
+// fuzzer can run many inputs in one process: it must leave by an exception.
+// Should it return, the program still ends with status 1. nullptr: exit.
+void controle_a_la_fin(void (*f)());

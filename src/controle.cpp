@@ -3,6 +3,7 @@
 // silently, until a line fits.
 #include "controle.h"
 
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -37,9 +38,16 @@ struct Lecteur {
     {
         if (debut == fin) {
             if (eof) return -1;
-            ssize_t n;
-            do n = ::read(fd, tampon, sizeof tampon);
-            while (n < 0 && errno == EINTR);
+            ssize_t n = ::read(fd, tampon, sizeof tampon);
+            while (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) {
+                // A non-blocking input with no line yet: wait for one
+                // rather than take it for the end of input.
+                if (errno != EINTR) {
+                    pollfd attente{fd, POLLIN, 0};
+                    ::poll(&attente, 1, -1);
+                }
+                n = ::read(fd, tampon, sizeof tampon);
+            }
             if (n <= 0) { eof = true; return -1; }
             debut = 0;
             fin = static_cast<std::size_t>(n);
@@ -60,6 +68,7 @@ struct Lecteur {
 };
 
 Lecteur lecteur;
+void (*a_la_fin)() = nullptr;
 
 enum class Lu { Ligne, TropLongue, Fin };
 
@@ -84,6 +93,7 @@ Lu lire_ligne(std::string& entree)
 {
     std::cout << "\n";
     std::cout.flush();
+    if (a_la_fin) a_la_fin();
     std::exit(1);
 }
 
@@ -186,6 +196,8 @@ void controle_lire_depuis(int fd)
     lecteur.debut = lecteur.fin = 0;
     lecteur.eof = false;
 }
+
+void controle_a_la_fin(void (*f)()) { a_la_fin = f; }
 
 int valtest(char c)
 {
