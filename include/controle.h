@@ -28,6 +28,10 @@ int valtest(char c);
 // and ends the program with status 1.
 int controle(int mode, const std::string& message);
 
+// An unsigned number question that refuses 0: controle in mode 4, 9 or 11
+// with xn set to 1 for the question and back to 0 after it.
+int controle_non_nul(int mode, const std::string& message);
+
 // Where controle reads from: standard input unless a test says otherwise.
 void controle_lire_depuis(int fd);
 

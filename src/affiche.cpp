@@ -14,9 +14,7 @@ namespace {
 // An unsigned number question that refuses 0.
 std::int64_t demande(const char* message)
 {
-    xn = 1;
-    controle(4, message);
-    xn = 0;
+    controle_non_nul(4, message);
     return valeur;
 }
 

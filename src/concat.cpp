@@ -30,9 +30,7 @@ int concatN()
 {
     int recalc = 1;
     while (recalc == 1) {
-        xn = 1;
-        controle(9, " \n \n \n \t N ? : ");
-        xn = 0;
+        controle_non_nul(9, " \n \n \n \t N ? : ");
         const NTL::ZZ P2 = valeur0;
 
         Decoupage d(chiffres_de(P2));
@@ -63,14 +61,10 @@ int Nconcat()
     NTL::ZZ debu(1);
     NTL::ZZ fin(0);
     while (debu > fin) {
-        xn = 1;
-        controle(9, "\n \t Limite inferieure ? : ");
-        xn = 0;
+        controle_non_nul(9, "\n \t Limite inferieure ? : ");
         debu = valeur0;
         std::cout << " \n  ";
-        xn = 1;
-        controle(9, "\n \t Limite superieure ? : ");
-        xn = 0;
+        controle_non_nul(9, "\n \t Limite superieure ? : ");
         fin = valeur0;
     }
     controle(1, "\n \n \t  Afficher,  [1] L'effectif seulement / [0] Toute la liste : ? ");

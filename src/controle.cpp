@@ -197,6 +197,14 @@ void controle_lire_depuis(int fd)
     lecteur.eof = false;
 }
 
+int controle_non_nul(int mode, const std::string& message)
+{
+    xn = 1;
+    controle(mode, message);
+    xn = 0;
+    return 0;
+}
+
 void controle_a_la_fin(void (*f)()) { a_la_fin = f; }
 
 int valtest(char c)

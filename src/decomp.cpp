@@ -171,9 +171,7 @@ int decomp()
     std::cout << "\n" << std::string(107, '_')
               << " \n \n \t *****  DECOMPOSITION D'UN ENTIER N EN FACTEURS PREMIERS.  ***** ";
     while (recalc == 1) {
-        xn = 1;
-        controle(9, " \n \n \n \t N ? : ");
-        xn = 0;
+        controle_non_nul(9, " \n \n \n \t N ? : ");
         const NTL::ZZ S1 = valeur0;
         affiche_resultat(S1, factorise(S1));
         controle(1, "\n \n \t Nouvelle valeur de N ? Oui [1] , Non [0] : ");

@@ -7,19 +7,6 @@
 #include "operations.h"
 #include "table.h"
 
-namespace {
-
-// Asks one limit; 0 is refused while xn is 1.
-std::int64_t limite(const char* invite)
-{
-    xn = 1;
-    controle(11, invite);
-    xn = 0;
-    return valeur;
-}
-
-}  // namespace
-
 int liste()
 {
     std::int64_t debu1 = 1;
@@ -27,9 +14,11 @@ int liste()
 
     std::cout << " \n ";
     while (debu1 > fin1) {
-        debu1 = limite("\n \t Limite inferieure ? : ");
+        controle_non_nul(11, "\n \t Limite inferieure ? : ");
+        debu1 = valeur;
         std::cout << " \n  ";
-        fin1 = limite("\n \t Limite superieure ? : ");
+        controle_non_nul(11, "\n \t Limite superieure ? : ");
+        fin1 = valeur;
     }
 
     controle(1, "\n \n \t Afficher,  [1] L'effectif seulement / [0] Toute la liste : ? ");
