@@ -10,20 +10,14 @@
 #include <string>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool ASAN = true;
-#else
-constexpr bool ASAN = false;
-#endif
-
 void* volatile perdu;
-
-}  // namespace
+}
 
 TEST(Fuites, UneFuiteEstSignalee)
 {
-    if (!ASAN) GTEST_SKIP() << "build sans AddressSanitizer";
+#ifndef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "build sans AddressSanitizer";
+#endif
     int err[2];
     ASSERT_EQ(pipe(err), 0);
     const pid_t pid = fork();

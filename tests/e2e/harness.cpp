@@ -27,20 +27,6 @@ const std::string MENU =
     "\n \n \t \t [5] - Afficher des explications ? "
     "\n \n \t \t [0] - Fermer le programme ? " + INVITE;
 
-namespace {
-
-std::string lis(FILE* f)
-{
-    std::string s;
-    char buf[65536];
-    std::rewind(f);
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
-
-}  // namespace
-
 Session lance(const std::string& entree, int delai_s)
 {
     int in[2];
@@ -72,16 +58,18 @@ Session lance(const std::string& entree, int delai_s)
     int st = 0;
     bool tue = false;
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(delai_s);
-    while (waitpid(pid, &st, WNOHANG) == 0) {
-        if ((tue = std::chrono::steady_clock::now() > limite)) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &st, 0);
-            break;
-        }
+    while (waitpid(pid, &st, WNOHANG) == 0 && !(tue = std::chrono::steady_clock::now() > limite))
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    if (tue) kill(pid, SIGKILL), waitpid(pid, &st, 0);
     ecrivain.join();
-    return {lis(out), lis(err), !tue && WIFEXITED(st) ? WEXITSTATUS(st) : -1};
+    Session s{"", "", !tue && WIFEXITED(st) ? WEXITSTATUS(st) : -1};
+    char buf[65536];
+    for (auto [f, texte] : {std::pair{out, &s.sortie}, {err, &s.erreurs}}) {
+        std::rewind(f);
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) texte->append(buf, n);
+        std::fclose(f);
+    }
+    return s;
 }
 
 void attendu(const std::string& entree, const std::string& sortie)

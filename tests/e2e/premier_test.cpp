@@ -3,6 +3,9 @@
 // runs of a fixed difference; and the table one operation leaves to the next.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "harness.h"
 
 namespace {
@@ -81,11 +84,22 @@ TEST(TablePartagee, LaListeMontreCeQueLaisseUneOperation)
 {
     // 1009 is divided up to 37, the first prime above its root; the
     // selections never extend the table.
-    const std::pair<S, std::int64_t> cas[] = {{"1\n20014\n0\n", 26}, {"1\n97\n0\n1\n25\n0\n", 5},
-                                              {"3\n1\n100\n1\n", 5},   {"4\n1\n1009\n0\n0\n", 12},
-                                              {"2\n5\n*\n1\n7\n0\n0\n", 7}};
+    std::vector<std::pair<S, std::int64_t>> cas = {
+        {"1\n20014\n0\n", 26}, {"1\n97\n0\n1\n25\n0\n", 5}, {"4\n1\n1009\n0\n0\n", 12}, {"2\n5\n*\n1\n7\n0\n0\n", 7}};
+    // Choice 3 in both modes: 2 and 3 need no division; each odd candidate
+    // from 5 on is divided up to its smallest factor or the first prime
+    // above its root.
+    const auto p = crible(1002000);
+    for (auto [bas, haut] : {std::pair<std::int64_t, std::int64_t>{1, 3}, {4, 4}, {1, 10}, {10, 20}, {25, 25}, {121, 121},
+                             {120, 122}, {1, 1000}, {961, 966}, {1000, 1020}, {999000, 1000000}, {999999, 1000000}}) {
+        std::int64_t loin = 2;
+        for (std::int64_t c = std::max<std::int64_t>(bas, 5) | 1; c <= haut; c += 2) loin = std::max(loin, marche(p, c).second);
+        for (const char* mode : {"\n0\n", "\n1\n"})
+            cas.emplace_back("3\n" + std::to_string(bas) + "\n" + std::to_string(haut) + mode, loin);
+    }
     for (const auto& [session, np] : cas) {
         const Session s = lance(session + "2\n0\n0\n");
-        EXPECT_NE(s.sortie.find(MENU + textes_d_entree(np) + statut(np) + SUIVANTS + MENU), S::npos) << session;
+        const S apres = np > 2 ? statut(np) + SUIVANTS : COURTE + AMORCE;
+        EXPECT_NE(s.sortie.find(MENU + textes_d_entree(np) + apres + MENU), S::npos) << session;
     }
 }

@@ -1,7 +1,7 @@
-// The number entry: explicit cases of every mode, then the properties the
-// fuzzer checks (verif_controle.h) on generated inputs in every build,
-// lines across the read buffer, a non-blocking input, the end-of-input
-// hook and the exit at end of input.
+// The number entry: explicit cases of every mode and the exit at end of
+// input; then the fuzzer's checks against the model of verif_controle.h
+// (end-of-input hook included) on generated inputs in every build, on lines
+// across the read buffer, and a non-blocking input.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -17,7 +17,7 @@
 namespace {
 
 // Whether `ligne` is taken at once by controle in `mode` (else the sentinel
-// line after it is), and the value it leaves.
+// line after it is).
 bool prise(int mode, const std::string& ligne, const std::string& sentinelle = "7")
 {
     const std::string s = dialogue(ligne + "\n" + sentinelle + "\n", [mode] { controle(mode, "? "); });
@@ -29,50 +29,37 @@ bool prise(int mode, const std::string& ligne, const std::string& sentinelle = "
 
 TEST(Controle, CasDeChaqueMode)
 {
+    // The edges the model below must agree on: 64-bit limits, 0 while xn
+    // is 1, "=" and "*" in mode 7, keys; unknown modes neither write nor read.
     amorce();
-    xn = 0;
-    for (auto [mode, cle, refusee] : {std::tuple{1, "1", "2"}, {2, "2", "0"}, {3, "2", "3"}, {6, "5", "6"}, {8, "5", "6"}, {10, "3", "4"}}) {
-        EXPECT_TRUE(prise(mode, cle));
-        EXPECT_EQ(valeur2, cle[0] - '0');
-        for (const char* l : {refusee, "", "01", " 1", "1 ", "+1", "*"}) EXPECT_FALSE(prise(mode, l, cle)) << l;
-    }
-    for (int mode : {4, 11, 5, 7}) {
-        for (auto [l, v] : {std::pair{"0", 0L}, {"+50", 50L}, {"9223372036854775807", INT64_MAX}}) {
-            EXPECT_TRUE(prise(mode, l));
-            EXPECT_EQ(valeur, v);
-        }
-        for (const char* l : {"01", "+0", "-0", "+", "5-", "1 ", "9223372036854775808"})
-            EXPECT_FALSE(prise(mode, l)) << mode << l;
-        EXPECT_EQ(prise(mode, "=5"), mode == 7);
-        EXPECT_EQ(prise(mode, "-9223372036854775808"), mode == 5 || mode == 7);
-        EXPECT_FALSE(prise(mode, "-9223372036854775809"));
-    }
-    EXPECT_TRUE(prise(9, "+123456789012345678901234567890"));
-    EXPECT_EQ(valeur0, NTL::conv<NTL::ZZ>("123456789012345678901234567890"));
-    EXPECT_FALSE(prise(9, "-5"));
-    // 0 refused by the unsigned modes while xn is 1, never by the signed ones.
     xn = 1;
-    for (int mode : {4, 9, 11, 5, 7}) EXPECT_EQ(prise(mode, "0"), mode == 5 || mode == 7);
-    xn = 0;
-    // Mode 7: "=" marks the command; "*" is one only once the table is past its seed.
-    un = 0;
-    EXPECT_TRUE(prise(7, "=-5"));
-    EXPECT_EQ(un, 1);
-    un = 0;
-    EXPECT_FALSE(prise(7, "==5"));
+    for (int mode : {4, 11, 5, 7}) {
+        EXPECT_TRUE(prise(mode, "+9223372036854775807") && valeur == INT64_MAX);
+        EXPECT_EQ(prise(mode, "-9223372036854775808"), mode == 5 || mode == 7);
+        EXPECT_EQ(prise(mode, "0"), mode == 5 || mode == 7);
+        for (const char* l : {"9223372036854775808", "-9223372036854775809", "01", "+0", "-0"}) EXPECT_FALSE(prise(mode, l));
+    }
+    EXPECT_TRUE(prise(9, "+123456789012345678901234567890") && valeur0 == NTL::conv<NTL::ZZ>("123456789012345678901234567890"));
+    EXPECT_TRUE(prise(7, "=-5") && un == 1 && valeur == -5);
     EXPECT_FALSE(prise(7, "*"));
-    EXPECT_EQ(un + voir, 0);
     Suiv();
-    EXPECT_TRUE(prise(7, "*"));
-    EXPECT_EQ(voir, 1);
-    EXPECT_FALSE(prise(7, "=*"));
-    // Unknown modes neither write nor read.
+    EXPECT_TRUE(prise(7, "*") && voir == 1);
+    EXPECT_TRUE(prise(10, "3", "0") && valeur2 == 3);
+    EXPECT_FALSE(prise(2, "0", "1") || prise(6, "6", "0") || prise(1, "01", "0") || prise(1, "+1", "0"));
     EXPECT_EQ(dialogue("5\n", [] { controle(0, "? "); controle(12, "? "); }), "");
+    for (int c = 0; c < 256; ++c) {
+        const bool chiffre = c >= '0' && c <= '9';
+        EXPECT_EQ(valtest(static_cast<char>(c)), chiffre || c == '+' || c == '-');
+        EXPECT_EQ(valtest1, chiffre ? c - '0' : c == '+' ? 1 : c == '-' ? -1 : 0);
+    }
 }
 
 TEST(Controle, FinDesEntreesTermineAvecStatutUn)
 {
+    // Without a hook, or with one that returns, the program ends.
     EXPECT_EXIT(dialogue("x\n", [] { controle(4, "? "); }), ::testing::ExitedWithCode(1), "");
+    controle_a_la_fin([] {});
+    EXPECT_EXIT(dialogue("", [] { controle(6, "? "); }), ::testing::ExitedWithCode(1), "");
 }
 
 TEST(ProprietesControle, EntreesAuHasardDansTousLesModes)
@@ -85,12 +72,8 @@ TEST(ProprietesControle, EntreesAuHasardDansTousLesModes)
     std::mt19937_64 a(20240601);
     auto sous = [&a](std::size_t n) { return static_cast<std::size_t>(a() % n); };
     for (int essai = 0; essai < 3000; ++essai) {
-        verif::Reglages g;
-        g.modes.clear();
+        verif::Reglages g{{}, static_cast<int>(sous(2)), static_cast<int>(sous(2)), static_cast<int>(sous(3))};
         for (std::size_t n = 1 + sous(4); n > 0; --n) g.modes.push_back(verif::MODES[sous(std::size(verif::MODES))]);
-        g.xn = static_cast<int>(sous(2));
-        g.un = static_cast<int>(sous(2));
-        g.suiv = static_cast<int>(sous(3));
         auto ligne = [&] {
             std::string l;
             switch (sous(10)) {
@@ -116,11 +99,7 @@ TEST(ProprietesControle, LignesAChevalSurLeTamponDeLecture)
     for (std::size_t decalage = 0; decalage <= 8; ++decalage) {
         const std::string e = std::string(65532 + decalage, 'y') + "\n12345\r\n\r\n678\n+9\r\n" +
                               std::string(LIGNE_MAX + 1, '4') + "\n42";
-        for (int mode : {4, 7, 9}) {
-            verif::Reglages g;
-            g.modes = {mode};
-            EXPECT_EQ(verif::verifie(e, g), "") << decalage << " mode " << mode;
-        }
+        for (int mode : {4, 7, 9}) EXPECT_EQ(verif::verifie(e, {{mode}}), "") << decalage << " mode " << mode;
     }
 }
 
@@ -142,21 +121,4 @@ TEST(ProprietesControle, EntreeNonBloquanteAttendSaLigne)
     EXPECT_EQ(valeur, 7);
     ecrivain.join();
     close(tube[0]);
-}
-
-TEST(ProprietesControle, FinDesEntreesPasseParLeCrochet)
-{
-    static int appels = 0;
-    controle_a_la_fin([] {
-        ++appels;
-        throw verif::Fin{};
-    });
-    valeur2 = -1;
-    EXPECT_EQ(dialogue("9\n", [] { EXPECT_THROW(controle(1, "? "), verif::Fin); }), "? ? \n");
-    EXPECT_EQ(appels, 1);
-    EXPECT_EQ(valeur2, -1);
-    // A hook that returns does not let controle go on: the program ends.
-    controle_a_la_fin([] {});
-    EXPECT_EXIT(dialogue("", [] { controle(6, "? "); }), ::testing::ExitedWithCode(1), "");
-    controle_a_la_fin(nullptr);
 }

@@ -1,6 +1,7 @@
-// Factorisation in-process: result lines and table growth against a plain
-// walk over a sieve (fresh tables, and one table shared by many values,
-// both sides of 2^63 and 2^64), and large values against coreutils factor.
+// Factorisation in-process, each value against a plain walk over a sieve
+// (the result line, and how far the table grows: from fresh tables and in
+// one table shared by many values, both sides of 2^63 and 2^64) and against
+// coreutils factor.
 #include <gtest/gtest.h>
 
 #include <NTL/ZZ.h>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <map>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,14 +25,6 @@ std::string texte(const NTL::ZZ& n)
     std::ostringstream s;
     s << n;
     return s.str();
-}
-
-// The result line decomp prints for v, without its leading " \n \n \t ".
-std::string resultat(const std::string& v)
-{
-    const std::string s = dialogue(v + "\n0\n", [] { decomp(); }), avant = QUESTION_N + " \n \n \t ";
-    const std::size_t debut = s.find(avant) + avant.size();
-    return s.substr(debut, s.find(ENCORE, debut) - debut);
 }
 
 // The walk written plainly over a sieve: the result line, and the rank of
@@ -62,7 +54,7 @@ std::pair<std::string, std::int64_t> marche_decomp(const NTL::ZZ& N, const std::
 
 }  // namespace
 
-TEST(Decomp, ResultatsEtTableContreUneMarcheSimple)
+TEST(Decomp, ContreUneMarcheSimpleEtFactorDeCoreutils)
 {
     const auto p = crible(8300000);
     // Each group from a fresh table: the reference values; squares found by
@@ -80,47 +72,21 @@ TEST(Decomp, ResultatsEtTableContreUneMarcheSimple)
     // medium factors, a last factor up to 10^12.
     std::mt19937_64 alea(7);
     groupes.emplace_back();
-    for (int n = 0; n < 250; ++n) {
-        NTL::ZZ N(1);
-        for (int m = static_cast<int>(alea() % 12); m > 0; --m) N *= p[1 + alea() % 30];
-        for (int m = static_cast<int>(alea() % 4); m > 0; --m) N *= NTL::power(NTL::ZZ(p[1 + alea() % 80000]), 1 + alea() % 3);
-        if (alea() % 2 == 0) N *= NTL::NextPrime(NTL::ZZ(alea() % 1000000000000));
-        groupes.back().push_back(texte(N));
-    }
-    for (const auto& g : groupes) {
-        amorce();
-        std::int64_t loin = 2;
-        for (const auto& v : g) {
-            const auto [ligne, rang] = marche_decomp(NTL::conv<NTL::ZZ>(v.c_str()), p);
-            loin = std::max(loin, rang);
-            ASSERT_EQ(resultat(v), ligne);
-            ASSERT_EQ(np, loin) << v;
-        }
-        EXPECT_TRUE(std::equal(Nprem.begin(), Nprem.end(), p.begin()));
-    }
-}
-
-TEST(Decomp, ContreFactorDeCoreutils)
-{
-    // Small primes times factors below 10^6, so that the trial division ends
-    // quickly; many values pass 2^64.
-    const auto petits = crible(1000), moyens = crible(1000000);
-    std::mt19937_64 alea(20240917);
-    auto tire = [&alea](const std::vector<std::int64_t>& v) { return v[1 + alea() % (v.size() - 1)]; };
-    std::vector<std::string> valeurs{"1"};
-    std::string commande = "/usr/bin/factor 1";
     int au_dela_de_64_bits = 0;
     for (int n = 0; n < 300; ++n) {
         NTL::ZZ N(1);
-        for (int m = static_cast<int>(alea() % 16); m > 0; --m) N *= tire(petits);
-        for (int m = static_cast<int>(alea() % 3); m > 0; --m) N *= tire(moyens);
-        if (alea() % 4 == 0) N *= NTL::sqr(NTL::ZZ(tire(moyens)));
+        for (int m = static_cast<int>(alea() % 16); m > 0; --m) N *= p[1 + alea() % 168];
+        for (int m = static_cast<int>(alea() % 4); m > 0; --m) N *= NTL::power(NTL::ZZ(p[1 + alea() % 78000]), 1 + alea() % 3);
+        if (alea() % 2 == 0) N *= NTL::NextPrime(NTL::ZZ(alea() % 1000000000000));
         au_dela_de_64_bits += NTL::NumBits(N) > 64;
-        valeurs.push_back(texte(N));
-        commande += " " + valeurs.back();
+        groupes.back().push_back(texte(N));
     }
-    EXPECT_GT(au_dela_de_64_bits, 30);
-    // factor may write its lines out of order through a pipe: keyed by value.
+    EXPECT_GT(au_dela_de_64_bits, 50);
+
+    // coreutils factor's lines, keyed by value (it may write them out of order).
+    std::string commande = "/usr/bin/factor";
+    for (const auto& g : groupes)
+        for (const auto& v : g) commande += " " + v;
     std::map<std::string, std::string> de_factor;
     FILE* tube = popen(commande.c_str(), "r");
     ASSERT_NE(tube, nullptr);
@@ -132,15 +98,26 @@ TEST(Decomp, ContreFactorDeCoreutils)
     }
     free(l);
     ASSERT_EQ(pclose(tube), 0);
-    amorce();
-    static const std::regex facteur(R"(\((\d+)\)(?:\^(\d+))?)");
-    for (const auto& v : valeurs) {
-        // The result line written as factor writes it: "N: p p p".
-        const std::string r = resultat(v);
-        std::string comme_factor = v + ":";
-        if (r.find("est un nombre premier") != std::string::npos) comme_factor += " " + v;
-        for (std::sregex_iterator m(r.begin(), r.end(), facteur), fin; m != fin; ++m)
-            for (int e = (*m)[2].matched ? std::stoi((*m)[2]) : 1; e > 0; --e) comme_factor += " " + (*m)[1].str();
-        EXPECT_EQ(comme_factor, de_factor[v]) << r;
+
+    for (const auto& g : groupes) {
+        amorce();
+        std::int64_t loin = 2;
+        for (const auto& v : g) {
+            const std::string s = dialogue(v + "\n0\n", [] { decomp(); }), avant = QUESTION_N + " \n \n \t ";
+            const std::size_t debut = s.find(avant) + avant.size();
+            const std::string r = s.substr(debut, s.find(ENCORE, debut) - debut);
+            const auto [ligne, rang] = marche_decomp(NTL::conv<NTL::ZZ>(v.c_str()), p);
+            ASSERT_EQ(r, ligne);
+            ASSERT_EQ(np, loin = std::max(loin, rang)) << v;
+            // The result line written as factor writes it: "N: p p p".
+            std::string comme_factor = v + ":" + (r.find("premier") != std::string::npos ? " " + v : "");
+            for (std::size_t i = 0, f; (i = r.find('(', i)) != std::string::npos; i = f) {
+                f = r.find(')', i);
+                for (int e = r.compare(f + 1, 1, "^") == 0 ? std::stoi(r.substr(f + 2)) : 1; e > 0; --e)
+                    comme_factor += " " + r.substr(i + 1, f - i - 1);
+            }
+            EXPECT_EQ(comme_factor, de_factor[v]);
+        }
+        EXPECT_TRUE(std::equal(Nprem.begin(), Nprem.end(), p.begin()));
     }
 }

@@ -30,7 +30,7 @@ inline Reponse juge(int mode, std::string l, bool non_nul, bool au_dela_amorce)
     static const std::string CLES[] = {"", "01", "12", "012", "", "", "012345", "", "012345", "", "0123", ""};
     Reponse r;
     if (l.size() > LIGNE_MAX) return r;
-    if (!CLES[mode].empty()) {
+    if (!CLES[mode].empty()) {  // a single key
         r.prise = l.size() == 1 && l[0] != '\0' && CLES[mode].find(l[0]) != std::string::npos;
         r.v = l[0] - '0';
         return r;
@@ -57,9 +57,7 @@ inline Reponse juge(int mode, std::string l, bool non_nul, bool au_dela_amorce)
 
 struct Reglages {
     std::vector<int> modes{1};  // the questions, asked in turn until input ends
-    int xn = 0;
-    int un = 0;
-    int suiv = 0;  // Suiv calls after the seed
+    int xn = 0, un = 0, suiv = 0;  // suiv: Suiv calls after the seed
 };
 
 struct Fin {};  // thrown at end of input, in place of the exit
@@ -70,12 +68,6 @@ inline void leve_fin() { throw Fin{}; }
 // first difference.
 inline std::string verifie(const std::string& e, const Reglages& g)
 {
-    for (unsigned char c : e) {
-        const bool chiffre = c >= '0' && c <= '9';
-        if (valtest(static_cast<char>(c)) != (chiffre || c == '+' || c == '-') ||
-            valtest1 != (chiffre ? c - '0' : c == '+' ? 1 : c == '-' ? -1 : 0))
-            return "valtest(" + std::to_string(c) + ")";
-    }
     amorce();
     for (int s = 0; s < g.suiv; ++s) Suiv();
     const std::vector<std::int64_t> table = Nprem;
@@ -102,10 +94,7 @@ inline std::string verifie(const std::string& e, const Reglages& g)
             r = juge(mode, l, xn == 1, np > 2);
         }
         const bool fin = connu && !r.prise;
-        valeur2 = -7;
-        valeur = -4242424242;
-        valeur0 = SZZ;
-        voir = 5;
+        valeur2 = -7, valeur = -4242424242, valeur0 = SZZ, voir = 5;
         const int un_avant = un;
         bool fin_vue = false;
         const std::string sortie = capture([&] {
