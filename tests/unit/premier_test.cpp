@@ -61,29 +61,24 @@ TEST(Premier, RefusDepuisLaTableDeDepart)
     EXPECT_EQ(un + voir, 0);
 }
 
-TEST(Premier, TableLaisseeParUneAutreOperation)
-{
-    // "=5" below the last rank is refused and clears the "=": the next "5"
-    // lists five primes; [-K] with K the last prime lists nothing but
-    // computes the next prime.
-    table_jusqu_au_rang(7);
-    EXPECT_EQ(commandes("=7\n=5\n5\n-37\n0\n"), statut(7) + de_rang(7) + fois(statut(7), 2) + SUIVANTS +
-                                                 entrees(8, 12) + statut(12) + SUIVANTS + statut(13) + SUIVANTS);
-}
-
 TEST(Premier, CoupureParLeRangEtCommandesHorsDu64Bits)
 {
     table_jusqu_au_rang(150);
     EXPECT_EQ(commandes("100\n0\n"), statut(150) + SUIVANTS + entrees(151, 200) + " \n \n \n " + entrees(201, 250) +
                                          statut(250) + SUIVANTS);
-    // 2 + K overflows; no 64-bit prime lies above these K; -2^63 has no negation.
+    // From a table left by another operation: "=5" below the last rank is
+    // refused and clears the "=", so "5" lists five primes; [-K] with K the
+    // last prime lists nothing but computes the next prime; np + K overflows.
+    table_jusqu_au_rang(7);
+    EXPECT_EQ(commandes("=7\n=5\n5\n-37\n9223372036854775795\n0\n"),
+              statut(7) + de_rang(7) + fois(statut(7), 2) + SUIVANTS + entrees(8, 12) + statut(12) + SUIVANTS +
+                  fois(statut(13), 2) + SUIVANTS);
+    EXPECT_EQ(np, 13);
+    // No 64-bit prime lies above these K; -2^63 has no negation.
     amorce();
     EXPECT_EQ(commandes("9223372036854775806\n9223372036854775807\n-9223372036854775783\n=-9223372036854775783\n"
                         "-9223372036854775807\n-9223372036854775808\n=-9223372036854775808\n0\n"),
               fois(COURTE, 8) + AMORCE);
-    table_jusqu_au_rang(5);
-    EXPECT_EQ(commandes("9223372036854775803\n0\n"), fois(statut(5), 2) + SUIVANTS);
-    EXPECT_EQ(np, 5);
 }
 
 TEST(Selections, Options1A4AuxBornes)

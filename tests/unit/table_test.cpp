@@ -53,14 +53,14 @@ TEST(Prem, CroissanceCommeLaMarcheSimple)
     EXPECT_TRUE(std::equal(Nprem.begin(), Nprem.end(), p.begin()));
 }
 
-// A 300-digit multiple of 7, 2^64 + 1 = 274177 x 67280421310721, the square
+// A 300-digit multiple of 7, 2^64 + 1 = 274177 x 67280421310721 and its triple, the square
 // of 1000003, and 1000003 times a prime just below 2^63, just below 2^64
 // and beyond: each test stops at the first factor, and the table with it.
 TEST(Prem, GrandsNombresArretAuPremierFacteur)
 {
     auto zz = [](const char* s) { return NTL::conv<NTL::ZZ>(s); };
     const std::pair<NTL::ZZ, std::int64_t> cas[] = {
-        {NTL::power(NTL::ZZ(10), 299) * 7 + 7, 7}, {zz("18446744073709551617"), 274177},
+        {NTL::power(NTL::ZZ(10), 299) * 7 + 7, 7}, {zz("18446744073709551617"), 274177}, {zz("18446744073709551617") * 3, 3},
         {zz("1000006000009"), 1000003},            {zz("9223372036832100397"), 1000003},
         {zz("18446744073597200593"), 1000003},     {zz("92233720368558004681"), 1000003}};
     for (const auto& [n, dernier] : cas) {
