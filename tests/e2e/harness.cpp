@@ -1,56 +1,53 @@
-// Process runner for the end-to-end tests: fork, exec, pipes, timeout.
+// Process runner for the end-to-end tests: the input on a pipe, written by
+// a thread; standard output and error into temporary files; a time limit.
 #include "harness.h"
 
-#include <fcntl.h>
-#include <poll.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 const std::string INVITE = "\n \n \n \t Quel est votre choix ? : ";
 const std::string FIN_ENTREE = "\n";
-
-std::string menu()
-{
-    return " \n   POUR MODIFIER LA TAILLE DU TEXTE ET DE LA FENETRE : [TOUCHE CTRL] + [MOLETTE DE LA SOURIS]. \n "
-           "\n" + std::string(107, '_') + "\n" + std::string(107, '*') + "\n"
-           " \n  \t  *****  CALCUL DE NOMBRES PREMIERS  ***** : "
-           "\n \n \t Que voulez-vous faire ? : \n "
-           "\n \n \t \t [1] - Decomposer un nombre en facteurs premiers ? "
-           "\n \n \t \t [2] - Lister les nombres premiers avec leurs rangs ? "
-           "\n \n \t \t [3] - Afficher les nombres premiers compris entre deux bornes (sans leurs rangs) ? "
-           "\n \n \t \t [4] - Concatenation de nombres premiers ? "
-           "\n \n \t \t [5] - Afficher des explications ? "
-           "\n \n \t \t [0] - Fermer le programme ? " + INVITE;
-}
+const std::string INF = "\n \t Limite inferieure ? : ", SUP = "\n \t Limite superieure ? : ";
+const std::string MENU =
+    " \n   POUR MODIFIER LA TAILLE DU TEXTE ET DE LA FENETRE : [TOUCHE CTRL] + [MOLETTE DE LA SOURIS]. \n "
+    "\n" + std::string(107, '_') + "\n" + std::string(107, '*') + "\n"
+    " \n  \t  *****  CALCUL DE NOMBRES PREMIERS  ***** : "
+    "\n \n \t Que voulez-vous faire ? : \n "
+    "\n \n \t \t [1] - Decomposer un nombre en facteurs premiers ? "
+    "\n \n \t \t [2] - Lister les nombres premiers avec leurs rangs ? "
+    "\n \n \t \t [3] - Afficher les nombres premiers compris entre deux bornes (sans leurs rangs) ? "
+    "\n \n \t \t [4] - Concatenation de nombres premiers ? "
+    "\n \n \t \t [5] - Afficher des explications ? "
+    "\n \n \t \t [0] - Fermer le programme ? " + INVITE;
 
 Session lance(const std::string& entree, int delai_s)
 {
-    int in[2], out[2], err[2];
-    if (pipe(in) || pipe(out) || pipe(err)) return {};
+    int in[2];
+    FILE* out = std::tmpfile();
+    FILE* err = std::tmpfile();
+    if (!out || !err || pipe(in) != 0) return {};
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(in[0], 0);
-        dup2(out[1], 1);
-        dup2(err[1], 2);
-        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+        dup2(fileno(out), 1);
+        dup2(fileno(err), 2);
+        close(in[0]);
+        close(in[1]);
         execl(PREMIERS_EXE, PREMIERS_EXE, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(in[0]);
-    close(out[1]);
-    close(err[1]);
-
-    // The writer may block on a full pipe while the program is busy; give
-    // it its own thread. A program that exits early makes it see EPIPE.
+    // The program may stop reading early (EPIPE) or stall on a full pipe.
     signal(SIGPIPE, SIG_IGN);
     std::thread ecrivain([fd = in[1], &entree] {
-        std::size_t fait = 0;
-        while (fait < entree.size()) {
+        for (std::size_t fait = 0; fait < entree.size();) {
             const ssize_t n = write(fd, entree.data() + fait, entree.size() - fait);
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) break;
@@ -58,39 +55,27 @@ Session lance(const std::string& entree, int delai_s)
         }
         close(fd);
     });
-
-    Session s;
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(delai_s);
-    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    int ouverts = 2;
-    bool tue = false;
-    char buf[65536];
-    while (ouverts > 0) {
-        const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
-            limite - std::chrono::steady_clock::now()).count();
-        if (reste <= 0) {
-            kill(pid, SIGKILL);
-            tue = true;
-            break;
-        }
-        if (poll(fds, 2, static_cast<int>(reste)) < 0 && errno != EINTR) break;
-        for (int k = 0; k < 2; ++k) {
-            if (fds[k].fd < 0 || !(fds[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
-            const ssize_t n = read(fds[k].fd, buf, sizeof buf);
-            if (n > 0) {
-                (k == 0 ? s.sortie : s.erreurs).append(buf, static_cast<std::size_t>(n));
-            } else {
-                close(fds[k].fd);
-                fds[k].fd = -1;
-                --ouverts;
-            }
-        }
-    }
-    for (auto& f : fds)
-        if (f.fd >= 0) close(f.fd);
     int st = 0;
-    waitpid(pid, &st, 0);
+    bool tue = false;
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(delai_s);
+    while (waitpid(pid, &st, WNOHANG) == 0 && !(tue = std::chrono::steady_clock::now() > limite))
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (tue) kill(pid, SIGKILL), waitpid(pid, &st, 0);
     ecrivain.join();
-    s.statut = (!tue && WIFEXITED(st)) ? WEXITSTATUS(st) : -1;
+    Session s{"", "", !tue && WIFEXITED(st) ? WEXITSTATUS(st) : -1};
+    char buf[65536];
+    for (auto [f, texte] : {std::pair{out, &s.sortie}, {err, &s.erreurs}}) {
+        std::rewind(f);
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) texte->append(buf, n);
+        std::fclose(f);
+    }
     return s;
+}
+
+void attendu(const std::string& entree, const std::string& sortie)
+{
+    const Session s = lance(entree);
+    EXPECT_EQ(s.sortie, sortie) << "entree : " << entree.substr(0, 300);
+    EXPECT_EQ(s.statut, 1);
+    EXPECT_EQ(s.erreurs, "");
 }

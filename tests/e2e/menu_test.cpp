@@ -1,5 +1,6 @@
-// Main menu, explanations screen, exit status and the way input lines are
-// read (CRLF, missing final line break, long lines, end of input).
+// Main menu, explanations screen and exit status, and how lines are read
+// from a real pipe: CRLF, no final line break, over-long lines, odd bytes,
+// end of input.
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -33,59 +34,24 @@ const std::string EXPLICATIONS =
     " \n \t  On peut aussi determiner uniquement les nombres premiers de ce type entre 2 bornes. \n \n"
     "\n \t  *****  FIN DES EXPLICATIONS, RETOUR AU MENU PRINCIPAL.  ***** \n\n";
 
-void attendu(const std::string& entree, const std::string& sortie)
-{
-    const Session s = lance(entree);
-    EXPECT_EQ(s.sortie, sortie);
-    EXPECT_EQ(s.statut, 1);
-    EXPECT_EQ(s.erreurs, "");
-}
-
 }  // namespace
 
-TEST(Menu, ChoixZeroTermineAvecStatutUnSansRienDePlus)
+TEST(Menu, ChoixRefusEtFinDesEntrees)
 {
-    attendu("0\n", menu());
+    attendu("0\n", MENU);
+    attendu("5\n5\n0\n", MENU + EXPLICATIONS + MENU + EXPLICATIONS + MENU);
+    // Refused silently, each with the prompt alone again.
+    attendu("6\n05\n 1\n1 \na\n\n+1\n-0\n00\n12\n5\n0\n", MENU + fois(INVITE, 10) + EXPLICATIONS + MENU);
+    attendu("", MENU + FIN_ENTREE);
+    attendu("9\n", MENU + INVITE + FIN_ENTREE);
 }
 
-TEST(Menu, ExplicationsPuisMenuDeNouveau)
+TEST(Menu, LignesLuesSurUnTube)
 {
-    attendu("5\n0\n", menu() + EXPLICATIONS + menu());
-    attendu("5\n5\n0\n", menu() + EXPLICATIONS + menu() + EXPLICATIONS + menu());
-}
-
-TEST(Menu, ReponseRefuseeRameneLInviteSeule)
-{
-    // "6", "05", " 1", "1 ", "a", "", "+1", "-0", "00", "12" are all refused.
-    attendu("6\n05\n 1\n1 \na\n\n+1\n-0\n00\n12\n0\n", menu() + std::string() +
-            INVITE + INVITE + INVITE + INVITE + INVITE + INVITE + INVITE + INVITE + INVITE + INVITE);
-    attendu("7\n5\n0\n", menu() + INVITE + EXPLICATIONS + menu());
-}
-
-TEST(Menu, FinDesEntrees)
-{
-    attendu("", menu() + FIN_ENTREE);
-    attendu("9\n", menu() + INVITE + FIN_ENTREE);
-    attendu("5\n", menu() + EXPLICATIONS + menu() + FIN_ENTREE);
-}
-
-TEST(Lignes, CrlfEtDerniereLigneSansRetour)
-{
-    attendu("5\r\n0\r\n", menu() + EXPLICATIONS + menu());
-    attendu("5\n0", menu() + EXPLICATIONS + menu());
-    // A bare "\r" is part of the line, so "0\r\r" is refused.
-    attendu("0\r\r\n0\n", menu() + INVITE);
-}
-
-TEST(Lignes, LigneTropLongueRefuseeEntiere)
-{
-    // A line over 4096 characters is dropped whole, then the prompt again;
-    // its tail is not read as a further line.
-    attendu(std::string(5000, '5') + "\n0\n", menu() + INVITE);
-    attendu(std::string(100000, '0') + "\n0\n", menu() + INVITE);
-}
-
-TEST(Lignes, OctetsQuelconquesRefuses)
-{
-    attendu(std::string("0\0", 2) + "\n\t0\n\xc3\xa9\n0\n", menu() + INVITE + INVITE + INVITE);
+    // CRLF, and a last line without its line break.
+    attendu("5\r\n0", MENU + EXPLICATIONS + MENU);
+    // Refused: a bare "\r" left in the line; a line past 4096 characters
+    // (its tail is not read as a further line); NUL, tab, UTF-8.
+    attendu("0\r\r\n" + std::string(100000, '0') + "\n" + std::string("0\0", 2) + "\n\t0\n\xc3\xa9\n0\n",
+            MENU + fois(INVITE, 5));
 }
