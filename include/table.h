@@ -7,6 +7,9 @@
 
 #include <NTL/ZZ.h>
 
+// Table primes go to NTL as long, which must hold all 64 bits.
+static_assert(sizeof(long) == sizeof(std::int64_t), "NTL's long must carry a full table prime");
+
 // Nprem[r] is the prime of rank r for r = 1..np; Nprem[0] holds 0.
 // The table only grows, one prime per call of Suiv, for the whole run.
 extern std::vector<std::int64_t> Nprem;
@@ -28,6 +31,14 @@ int prem1(std::int64_t S3);
 // The first rank r in [debut, fin) whose prime divides n, or fin when none
 // does; for 2 <= debut and fin <= np + 1 (odd primes of the table only).
 std::int64_t diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin);
+
+// The same for a big S: one NTL remainder by a product of consecutive
+// primes that fits 63 bits serves the whole product.
+std::int64_t diviseur_zz(const NTL::ZZ& S, std::int64_t debut, std::int64_t fin);
+
+// The first rank in [debut, np] whose prime is above r, or np + 1 when
+// none is: the ranks below it hold the primes up to r.
+std::int64_t rang_au_dela(std::int64_t r, std::int64_t debut);
 
 // Floor of the square root of n, exact for every n >= 0.
 std::int64_t racine(std::int64_t n);

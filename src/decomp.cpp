@@ -1,6 +1,5 @@
 // Choice 1 of the main menu: decomp factorises integers of any size by trial
 // division with the prime table, and prints each prime factor with its power.
-#include <algorithm>
 #include <cstdint>
 #include <iostream>
 #include <string>
@@ -11,8 +10,6 @@
 #include "controle.h"
 #include "operations.h"
 #include "table.h"
-
-static_assert(sizeof(long) == sizeof(std::int64_t), "NTL's long must carry a full table prime");
 
 namespace {
 
@@ -40,39 +37,6 @@ struct Facteurs {
         S2 = S;
     }
 };
-
-// The first rank in [debut, np] whose prime is above r, or np + 1 when none
-// is: the ranks below it hold the primes up to r, which the bound test
-// lets through.
-std::int64_t rang_au_dela(std::int64_t r, std::int64_t debut)
-{
-    const auto bas = Nprem.begin() + debut;
-    const auto haut = Nprem.begin() + np + 1;
-    return std::upper_bound(bas, haut, r) - Nprem.begin();
-}
-
-// The first rank in [debut, fin) whose prime divides S, or fin; for
-// 2 <= debut and fin <= np + 1. One NTL remainder by a product of
-// consecutive primes that fits 63 bits gives the remainder by each of them,
-// which the fast 64-bit test then reads.
-std::int64_t diviseur_zz(const NTL::ZZ& S, std::int64_t debut, std::int64_t fin)
-{
-    // Invariant: no prime of a rank passed over (from the first debut up to
-    // debut - 1) divides S.
-    while (debut < fin) {
-        long P = Nprem[static_cast<std::size_t>(debut)];
-        std::int64_t g = debut + 1;
-        long suivant = 0;
-        while (g < fin && !__builtin_mul_overflow(P, Nprem[static_cast<std::size_t>(g)], &suivant)) {
-            P = suivant;
-            ++g;
-        }
-        const std::int64_t r = diviseur(static_cast<std::uint64_t>(NTL::rem(S, P)), debut, g);
-        if (r < g) return r;
-        debut = g;
-    }
-    return fin;
-}
 
 // Trial division of N by the table primes in increasing rank, extending the
 // table with Suiv one prime at a time, exactly as far as the trials reach.

@@ -225,6 +225,33 @@ std::int64_t diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
     return premier_diviseur(n, debut, fin);
 }
 
+std::int64_t rang_au_dela(std::int64_t r, std::int64_t debut)
+{
+    const auto bas = Nprem.begin() + debut;
+    const auto haut = Nprem.begin() + np + 1;
+    return std::upper_bound(bas, haut, r) - Nprem.begin();
+}
+
+std::int64_t diviseur_zz(const NTL::ZZ& S, std::int64_t debut, std::int64_t fin)
+{
+    // Invariant: no prime of a rank passed over (from the first debut up to
+    // debut - 1) divides S. One NTL remainder by a product P of consecutive
+    // primes that fits 63 bits gives the remainder by each of them.
+    while (debut < fin) {
+        long P = Nprem[static_cast<std::size_t>(debut)];
+        std::int64_t g = debut + 1;
+        long suivant = 0;
+        while (g < fin && !__builtin_mul_overflow(P, Nprem[static_cast<std::size_t>(g)], &suivant)) {
+            P = suivant;
+            ++g;
+        }
+        const std::int64_t r = diviseur(static_cast<std::uint64_t>(NTL::rem(S, P)), debut, g);
+        if (r < g) return r;
+        debut = g;
+    }
+    return fin;
+}
+
 int Suiv()
 {
     constexpr std::int64_t MAX = std::numeric_limits<std::int64_t>::max();
@@ -271,24 +298,17 @@ int prem(const NTL::ZZ& S)
     // root beyond 2^63 - 1, so such a root is held as 2^63 - 1.
     const NTL::ZZ rS = NTL::SqrRoot(S);
     const std::int64_t borne = NTL::NumBits(rS) <= 63 ? NTL::conv<long>(rS) : std::numeric_limits<std::int64_t>::max();
+    // Rank K holds the first prime above the root; like every prime, it is
+    // divided before the bound stops the walk.
+    const std::int64_t K = rang_au_dela(borne, 2);
+    if (K <= np) return diviseur_zz(S, 2, K + 1) <= K ? 0 : 1;
+    if (diviseur_zz(S, 2, np + 1) <= np) return 0;
     // Invariant: no prime of rank < k divides S, and all of them are at most
-    // borne. The remainder of S by a product P of the primes of rank k..g-1,
-    // one pass over S, gives the remainder by each of them.
-    for (std::int64_t k = 2;;) {
-        if (k > np) Suiv();
-        long P = Nprem[static_cast<std::size_t>(k)];
-        long suivant = 0;
-        std::int64_t g = k + 1;
-        while (g <= np && !__builtin_mul_overflow(P, Nprem[static_cast<std::size_t>(g)], &suivant)) {
-            P = suivant;
-            ++g;
-        }
-        const auto R = static_cast<std::uint64_t>(NTL::rem(S, P));
-        etend_annexe(g);
-        for (; k < g; ++k) {
-            const auto r = static_cast<std::size_t>(k);
-            if (R * inv64[r] <= lim64[r]) return 0;
-            if (Nprem[r] > borne) return 1;
-        }
+    // borne. The remainder is tested before the bound, as in the whole walk.
+    for (std::int64_t k = np + 1;; ++k) {
+        Suiv();
+        const long p = Nprem[static_cast<std::size_t>(k)];
+        if (NTL::rem(S, p) == 0) return 0;
+        if (p > borne) return 1;
     }
 }
