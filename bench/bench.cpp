@@ -230,7 +230,6 @@ std::vector<std::string> lignes_decomp(const std::string& sortie)
 // Gives the memory of both tables back between cases.
 void libere()
 {
-    std::vector<std::int64_t>().swap(Nprem);
     amorce();
     std::vector<std::int64_t>().swap(T);
     ref_amorce();
@@ -373,7 +372,7 @@ Cas grands(std::int64_t rang)
     // from the seed.
     c.prepare_nous = [rang] {
         while (np < rang) Suiv();
-        t = Nprem;
+        t.assign(Nprem.begin(), Nprem.end());
         amorce();
     };
     c.prepare_reference = [] { ref_amorce(); };

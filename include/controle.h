@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include <NTL/ZZ.h>
@@ -23,9 +24,15 @@ constexpr std::size_t LIGNE_MAX = 4096;
 extern std::int64_t valtest1;
 int valtest(char c);
 
+// Thrown when standard input cannot be read, which is not its end.
+struct ErreurLecture : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // Writes message, reads lines until one fits mode, leaves the answer in
 // valeur2, valeur or valeur0. Returns 0. On end of input it writes "\n"
-// and ends the program with status 1.
+// and ends the program with status 1; on a read error it throws
+// ErreurLecture.
 int controle(int mode, const std::string& message);
 
 // An unsigned number question that refuses 0: controle in mode 4, 9 or 11

@@ -3,19 +3,20 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
-
 #include <NTL/ZZ.h>
+
+#include "tableau.h"
 
 // Table primes go to NTL as long, which must hold all 64 bits.
 static_assert(sizeof(long) == sizeof(std::int64_t), "NTL's long must carry a full table prime");
 
 // Nprem[r] is the prime of rank r for r = 1..np; Nprem[0] holds 0.
 // The table only grows, one prime per call of Suiv, for the whole run.
-extern std::vector<std::int64_t> Nprem;
+extern Tableau<std::int64_t> Nprem;
 extern std::int64_t np;
 
-// Puts the table back to its seed: 0, 2, 3 with np = 2.
+// Puts the table back to its seed: 0, 2, 3 with np = 2, giving back the
+// memory of a grown table.
 void amorce();
 
 // Appends the prime that follows Nprem[np]. Returns 1.
@@ -25,7 +26,8 @@ int Suiv();
 // increasing rank, extending the table as far as the test reaches.
 int prem(const NTL::ZZ& S);
 
-// 1 if S3 (odd, at least 5) is prime, else 0; same division order as prem.
+// 1 if S3 (odd, at least 5) is prime, else 0; same division order as prem,
+// but its walk stops above the truncated double root of S3, not the exact one.
 int prem1(std::int64_t S3);
 
 // The first rank r in [debut, fin) whose prime divides n, or fin when none

@@ -32,6 +32,13 @@ struct Lecteur {
     char tampon[65536];
     std::size_t debut = 0, fin = 0;
     bool eof = false;
+    int terminal = -1;  // isatty(fd), asked once
+
+    bool au_terminal()
+    {
+        if (terminal < 0) terminal = ::isatty(fd);
+        return terminal == 1;
+    }
 
     // Next byte, or -1 at end of input.
     int octet()
@@ -48,7 +55,8 @@ struct Lecteur {
                 }
                 n = ::read(fd, tampon, sizeof tampon);
             }
-            if (n <= 0) { eof = true; return -1; }
+            if (n < 0) throw ErreurLecture("lecture impossible sur l'entree standard");
+            if (n == 0) { eof = true; return -1; }
             debut = 0;
             fin = static_cast<std::size_t>(n);
         }
@@ -59,7 +67,7 @@ struct Lecteur {
     // drop nothing, so that a script is answered line by line.
     void vider()
     {
-        if (::isatty(fd)) {
+        if (au_terminal()) {
             debut = fin = 0;
             ::tcflush(fd, TCIFLUSH);
             eof = false;
@@ -71,6 +79,10 @@ Lecteur lecteur;
 void (*a_la_fin)() = nullptr;
 
 enum class Lu { Ligne, TropLongue, Fin };
+
+// A terminal keeps at most this many characters of a line and drops the
+// rest: a line that reaches it may have lost its tail.
+constexpr std::size_t LIGNE_TERMINAL = 4095;
 
 // Reads one line into entree without its "\n" or "\r\n". A last line
 // without "\n" still counts; a line over LIGNE_MAX is read to its end.
@@ -84,6 +96,7 @@ Lu lire_ligne(std::string& entree)
         if (entree.size() <= LIGNE_MAX) entree.push_back(static_cast<char>(c));
         else trop = true;
     }
+    if (entree.size() >= LIGNE_TERMINAL && lecteur.au_terminal()) return Lu::TropLongue;
     if (!entree.empty() && entree.back() == '\r' && !trop) entree.pop_back();
     if (trop || entree.size() > LIGNE_MAX) return Lu::TropLongue;
     return Lu::Ligne;
@@ -97,26 +110,25 @@ Lu lire_ligne(std::string& entree)
     std::exit(1);
 }
 
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
-
-// Unsigned syntax: an optional "+", then a digit 1-9 and any further
-// digits; or "0" alone. On success v holds the value of the digits.
+// The number syntax of every number mode: "0" alone, or an optional sign
+// ("+", or "-" when moins_permis) then a digit 1-9 and any further digits.
+// Characters are read through valtest; each digit's value goes to ajoute,
+// which may refuse the line (a value out of range).
 template <class Accumulateur>
-bool syntaxe_non_signee(const std::string& e, Accumulateur&& ajoute)
+bool syntaxe(const std::string& e, bool moins_permis, Accumulateur&& ajoute)
 {
     if (e.empty()) return false;
-    std::size_t p = 0;
-    if (e[0] == '+') {
-        if (e.size() == 1) return false;
-        p = 1;
-    }
-    if (!chiffre(e[p])) return false;
-    if (e[p] == '0') {
-        if (p == 1 || e.size() > 1) return false;  // "+0", "05"
-    }
-    for (; p < e.size(); ++p) {
-        if (!chiffre(e[p])) return false;
-        if (!ajoute(e[p] - '0')) return false;
+    const bool apres_signe = e[0] == '+' || e[0] == '-';
+    for (std::size_t p = 0; p < e.size(); ++p) {
+        const char c = e[p];
+        if (valtest(c) == 0) return false;
+        if (c == '+' || c == '-') {
+            if (p > 0 || e.size() == 1 || (c == '-' && !moins_permis)) return false;
+            continue;
+        }
+        // "05", "+0", "-05": a leading zero only as the whole line.
+        if (c == '0' && ((p == 0 && e.size() > 1) || (p == 1 && apres_signe))) return false;
+        if (!ajoute(valtest1)) return false;
     }
     return true;
 }
@@ -125,51 +137,37 @@ bool syntaxe_non_signee(const std::string& e, Accumulateur&& ajoute)
 bool lit_non_signe64(const std::string& e, std::int64_t& v)
 {
     std::int64_t w = 0;
-    const bool ok = syntaxe_non_signee(e, [&](int d) {
+    const bool ok = syntaxe(e, false, [&](std::int64_t d) {
         return !__builtin_mul_overflow(w, 10, &w) && !__builtin_add_overflow(w, d, &w);
     });
-    if (!ok) return false;
-    v = w;
-    return true;
+    if (ok) v = w;
+    return ok;
 }
 
 // Mode 9: unsigned, arbitrary precision.
 bool lit_non_signe_zz(const std::string& e, NTL::ZZ& v)
 {
     NTL::ZZ w;
-    const bool ok = syntaxe_non_signee(e, [&](int d) {
+    const bool ok = syntaxe(e, false, [&](std::int64_t d) {
         w *= 10;
         w += d;
         return true;
     });
-    if (!ok) return false;
-    v = w;
-    return true;
+    if (ok) v = w;
+    return ok;
 }
 
-// Modes 5 and 7: "0", or an optional sign then a digit 1-9 and further
-// digits. A negative value is built downward, so -2^63 fits.
+// Modes 5 and 7: signed. A negative value is built downward, so -2^63 fits.
 bool lit_signe64(const std::string& e, std::int64_t& v)
 {
-    if (e.empty()) return false;
-    if (e == "0") { v = 0; return true; }
-    std::size_t p = 0;
-    bool negatif = false;
-    if (e[0] == '+' || e[0] == '-') {
-        negatif = e[0] == '-';
-        p = 1;
-    }
-    if (p == e.size() || !chiffre(e[p]) || e[p] == '0') return false;
+    const bool negatif = !e.empty() && e[0] == '-';
     std::int64_t w = 0;
-    for (; p < e.size(); ++p) {
-        if (!chiffre(e[p])) return false;
-        const int d = e[p] - '0';
+    const bool ok = syntaxe(e, true, [&](std::int64_t d) {
         if (__builtin_mul_overflow(w, 10, &w)) return false;
-        if (negatif ? __builtin_sub_overflow(w, d, &w) : __builtin_add_overflow(w, d, &w))
-            return false;
-    }
-    v = w;
-    return true;
+        return !(negatif ? __builtin_sub_overflow(w, d, &w) : __builtin_add_overflow(w, d, &w));
+    });
+    if (ok) v = w;
+    return ok;
 }
 
 // The keys each single-key mode accepts, as the highest and lowest digit.
@@ -183,8 +181,8 @@ bool touche(int mode, char c, int& v)
     case 6: case 8: bas = 0; haut = 5; break;
     case 10: bas = 0; haut = 3; break;
     }
-    if (!chiffre(c) || c - '0' < bas || c - '0' > haut) return false;
-    v = c - '0';
+    if (valtest(c) == 0 || c == '+' || c == '-' || valtest1 < bas || valtest1 > haut) return false;
+    v = static_cast<int>(valtest1);
     return true;
 }
 
@@ -195,6 +193,7 @@ void controle_lire_depuis(int fd)
     lecteur.fd = fd;
     lecteur.debut = lecteur.fin = 0;
     lecteur.eof = false;
+    lecteur.terminal = -1;
 }
 
 int controle_non_nul(int mode, const std::string& message)
@@ -210,7 +209,7 @@ void controle_a_la_fin(void (*f)()) { a_la_fin = f; }
 int valtest(char c)
 {
     valtest1 = 0;
-    if (chiffre(c)) valtest1 = c - '0';
+    if (c >= '0' && c <= '9') valtest1 = c - '0';
     else if (c == '+') valtest1 = 1;
     else if (c == '-') valtest1 = -1;
     else return 0;

@@ -1,9 +1,17 @@
 // Entry point: seeds the prime table, then runs the main menu until the
 // choice 0, which ends the program with status 1. Choice 5 shows the
-// explanations screen.
+// explanations screen. A failure that ends the run early (no memory left,
+// output that cannot be written, input that cannot be read) is told in one
+// line on standard error, with a status of its own.
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <new>
 #include <string>
+
+#include <NTL/tools.h>
 
 #include "controle.h"
 #include "operations.h"
@@ -60,13 +68,30 @@ void explications()
         << std::endl;
 }
 
-}  // namespace
+// Exit statuses of the failures; 1 is a normal end, 2 a table past 2^63 - 1.
+constexpr int MEMOIRE_EPUISEE = 3;
+constexpr int ECRITURE_IMPOSSIBLE = 4;
+constexpr int LECTURE_IMPOSSIBLE = 5;
 
-int main()
+int echec(const char* texte, int statut)
 {
-    std::ios::sync_with_stdio(false);
-    amorce();
+    // What is left to write goes first, if it can; it may fail quietly now.
+    std::cout.exceptions(std::ios::goodbit);
+    std::cout.flush();
+    std::cerr << "premiers : " << texte << std::endl;
+    return statut;
+}
 
+// NTL cannot throw here (built without exceptions) and aborts after this
+// call: out of memory, stop first with our own message.
+void erreur_ntl(const char* texte)
+{
+    if (std::strcmp(texte, "out of memory") == 0) std::_Exit(echec("memoire insuffisante, calcul abandonne.", MEMOIRE_EPUISEE));
+    std::cerr << "premiers : erreur de NTL : " << texte << std::endl;
+}
+
+void menu_principal()
+{
     int choix = 10;
     while (choix != 0) {
         affiche_menu();
@@ -79,5 +104,32 @@ int main()
         if (choix == 5) explications();
     }
     std::cout.flush();
+}
+
+}  // namespace
+
+int main()
+{
+    std::ios::sync_with_stdio(false);
+    // A failed write throws: nothing is computed for output that is lost.
+    std::cout.exceptions(std::ios::badbit);
+    // At a terminal each text shows the moment it is written; into a pipe
+    // or a file the output stays in blocks, for speed.
+    if (::isatty(STDOUT_FILENO)) std::cout << std::unitbuf;
+    NTL::ErrorMsgCallback = erreur_ntl;
+
+    try {
+        amorce();
+        menu_principal();
+    } catch (const std::bad_alloc&) {
+        return echec("memoire insuffisante, calcul abandonne.", MEMOIRE_EPUISEE);
+    } catch (const ErreurLecture&) {
+        return echec("lecture impossible sur l'entree standard.", LECTURE_IMPOSSIBLE);
+    } catch (const std::exception&) {
+        // The library's type for a failed write depends on its ABI: tell
+        // it by the state of the stream.
+        if (!std::cout.bad()) throw;
+        return echec("ecriture impossible sur la sortie standard.", ECRITURE_IMPOSSIBLE);
+    }
     return 1;
 }

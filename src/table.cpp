@@ -5,8 +5,8 @@
 // A division is replaced by a multiplication: for an odd prime p with
 // inverse q modulo 2^w, and 0 <= n < 2^w, p divides n exactly when
 // n * q mod 2^w <= (2^w - 1) / p. The inverses and these limits sit in a
-// side table beside Nprem, filled on demand: only the primes that have
-// served as divisors (those up to a square root) cost memory there. Numbers
+// side table beside Nprem, filled a block ahead of the walks and never
+// further: only the ranks a walk has reached cost memory there. Numbers
 // below 2^32 use 32-bit words, twice as many per vector register.
 #include "table.h"
 
@@ -16,7 +16,7 @@
 #include <iostream>
 #include <limits>
 
-std::vector<std::int64_t> Nprem(3, 0);
+Tableau<std::int64_t> Nprem(3, 0);
 std::int64_t np = 0;
 
 namespace {
@@ -28,8 +28,14 @@ constexpr std::uint64_t MAX64 = std::numeric_limits<std::uint64_t>::max();
 
 // Indexed by rank like Nprem, filled from rank 2 (ranks 0 and 1 hold 0 and
 // 2, which have no inverse) up to its size minus 1.
-std::vector<std::uint32_t> inv32(2, 0), lim32(2, 0);
-std::vector<std::uint64_t> inv64(2, 0), lim64(2, 0);
+Tableau<std::uint64_t> inv64(2, 0), lim64(2, 0);
+// The 32-bit words serve numbers below 2^32, whose walks stop at the first
+// prime above their root, 65537 at the latest: only those primes get them.
+constexpr std::int64_t DERNIER_32 = 65537;
+Tableau<std::uint32_t> inv32(2, 0), lim32(2, 0);
+
+// How far ahead of a walk the side table is filled, in ranks.
+constexpr std::int64_t AVANCE = 4096;
 
 // Inverse of the odd p modulo 2^64 by Newton's iteration: 3p xor 2 is
 // right on its 5 low bits, and each step doubles the number of right bits.
@@ -40,48 +46,58 @@ std::uint64_t inverse(std::uint64_t p)
     return q;
 }
 
-// Makes the side table cover every rank below fin (fin <= np + 1).
-void etend_annexe(std::int64_t fin)
+std::uint64_t premier_de_rang(std::int64_t r) { return static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(r)]); }
+
+// Makes the 64-bit side table cover every rank below fin (fin <= np + 1).
+void etend64(std::int64_t fin)
 {
     for (auto r = static_cast<std::int64_t>(inv64.size()); r < fin; ++r) {
-        const auto p = static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(r)]);
-        const std::uint64_t q = inverse(p);
-        inv64.push_back(q);
+        const std::uint64_t p = premier_de_rang(r);
+        inv64.push_back(inverse(p));
         lim64.push_back(MAX64 / p);
-        inv32.push_back(static_cast<std::uint32_t>(q));
+    }
+}
+
+// The same for the 32-bit words, whose primes are at most DERNIER_32.
+void etend32(std::int64_t fin)
+{
+    for (auto r = static_cast<std::int64_t>(inv32.size()); r < fin; ++r) {
+        const std::uint64_t p = premier_de_rang(r);
+        inv32.push_back(static_cast<std::uint32_t>(inverse(p)));
         lim32.push_back(static_cast<std::uint32_t>(MAX32 / p));
     }
 }
 
 // ---- Square roots and bounds
 
-// Floor of the square root of any 64-bit n.
+// Floor of the square root of any 64-bit n. The double root, correctly
+// rounded from the nearest double of n, is never below the true root for
+// n < 2^64, only at times one above it.
 std::uint64_t racine64(std::uint64_t n)
 {
-    // The double root is within one of the true root, which is below 2^32.
     std::uint64_t r = std::min(static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n))), MAX32);
     while (r * r > n) --r;
-    while (r < MAX32 && (r + 1) * (r + 1) <= n) ++r;
     return r;
 }
 
-// True when p * p > n, that is p > racine64(n), for any table prime.
-bool carre_depasse(std::int64_t p, std::uint64_t n)
+// The square root of n in double precision, truncated: the bound of Suiv
+// and prem1. A prime p is at most this root exactly when the double of p is
+// at most the double root, since p is an integer below 2^53.
+std::int64_t racine_double(std::int64_t n)
 {
-    const auto u = static_cast<std::uint64_t>(p);
-    return u > MAX32 || u * u > n;
+    return static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
 }
 
-// Last answer of rang_borne: successive numbers are usually close (the
-// candidates of Suiv, those of a listing), so the next answer is usually
-// the same rank or the next one.
+// Last answer of rang_au_dela: successive bounds are usually close (the
+// roots of the candidates of Suiv, of those of a listing), so the next
+// answer is usually the same rank or the next one.
 std::int64_t curseur = 1;
 
-// The slow side of rang_borne: a few steps from the last answer, else a
-// binary search, since the squares increase with the rank.
-std::int64_t rang_borne_loin(std::uint64_t n)
+// The first rank >= 1 whose prime is above b, or np + 1: a few steps from
+// the last answer, else a binary search.
+std::int64_t rang_borne(std::int64_t b)
 {
-    auto depasse = [n](std::int64_t r) { return carre_depasse(Nprem[static_cast<std::size_t>(r)], n); };
+    auto depasse = [b](std::int64_t r) { return Nprem[static_cast<std::size_t>(r)] > b; };
     std::int64_t r = std::min(std::max(curseur, std::int64_t{1}), np + 1);
     for (int pas = 0; pas < 4; ++pas) {
         if (r <= np && !depasse(r)) {
@@ -93,20 +109,7 @@ std::int64_t rang_borne_loin(std::uint64_t n)
         }
     }
     const auto debut = Nprem.begin() + 1;
-    const auto it = std::partition_point(debut, debut + np, [n](std::int64_t p) { return !carre_depasse(p, n); });
-    return curseur = it - Nprem.begin();
-}
-
-// The first rank whose prime's square exceeds n, or np + 1 when no table
-// prime's does: the ranks below it hold the primes up to the root of n.
-inline std::int64_t rang_borne(std::uint64_t n)
-{
-    const std::int64_t r = curseur;
-    if (r >= 2 && r <= np && carre_depasse(Nprem[static_cast<std::size_t>(r)], n) &&
-        !carre_depasse(Nprem[static_cast<std::size_t>(r - 1)], n)) {
-        return r;
-    }
-    return rang_borne_loin(n);
+    return curseur = std::upper_bound(debut, debut + np, b) - Nprem.begin();
 }
 
 // ---- The division loops
@@ -158,8 +161,8 @@ PAR_JEU_D_INSTRUCTIONS std::int64_t par_blocs64(std::uint64_t n, std::int64_t de
 constexpr std::int64_t TETE = 16;
 
 template <typename U>
-inline std::int64_t en_tete(U n, const std::vector<U>& inv, const std::vector<U>& lim, std::int64_t debut,
-                            std::int64_t fin, std::int64_t (*suite)(U, std::int64_t, std::int64_t))
+inline std::int64_t en_tete(U n, const Tableau<U>& inv, const Tableau<U>& lim, std::int64_t debut, std::int64_t fin,
+                            std::int64_t (*suite)(U, std::int64_t, std::int64_t))
 {
     const std::int64_t fin_tete = std::min(fin, debut + TETE);
     // Invariant: no prime of rank debut..r-1 divides n.
@@ -170,31 +173,41 @@ inline std::int64_t en_tete(U n, const std::vector<U>& inv, const std::vector<U>
     return fin_tete == fin ? fin : suite(n, fin_tete, fin);
 }
 
-// The first rank r in [debut, fin) whose prime divides n, or fin.
+// The first rank r in [debut, fin) whose prime divides n, or fin
+// (2 <= debut, fin <= np + 1).
 inline std::int64_t premier_diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
 {
-    if (fin > static_cast<std::int64_t>(inv64.size())) etend_annexe(fin);
-    if (n <= MAX32) return en_tete(static_cast<std::uint32_t>(n), inv32, lim32, debut, fin, par_blocs32);
-    return en_tete(n, inv64, lim64, debut, fin, par_blocs64);
+    if (n <= MAX32 && Nprem[static_cast<std::size_t>(fin - 1)] <= DERNIER_32) {
+        etend32(fin);
+        return en_tete(static_cast<std::uint32_t>(n), inv32, lim32, debut, fin, par_blocs32);
+    }
+    // Invariant: no prime of rank (first debut)..debut-1 divides n. Each
+    // stretch ends where the side table ends, or AVANCE ranks on.
+    for (;;) {
+        const std::int64_t bout = std::min(fin, std::max(static_cast<std::int64_t>(inv64.size()), debut + AVANCE));
+        etend64(bout);
+        const std::int64_t r = en_tete(n, inv64, lim64, debut, bout, par_blocs64);
+        if (r < bout || bout == fin) return r;
+        debut = bout;
+    }
 }
 
 // 1 if the odd n >= 5 is prime, else 0: divides by the primes of rank 2, 3,
-// ... up to the first one above the root, extending the table that far.
-int premier_impair(std::uint64_t n)
+// ... up to the first one above the bound rS, extending the table that far.
+int premier_impair(std::uint64_t n, std::int64_t rS)
 {
-    // Rank K holds the first prime above the root; like every prime, it is
+    // Rank K holds the first prime above the bound; like every prime, it is
     // divided before the bound stops the walk.
-    const std::int64_t K = rang_borne(n);
+    const std::int64_t K = rang_au_dela(rS, 2);
     if (K <= np) return premier_diviseur(n, 2, K + 1) <= K ? 0 : 1;
     if (premier_diviseur(n, 2, np + 1) <= np) return 0;
-    const std::uint64_t rS = racine64(n);
     // Invariant: no prime of rank < k divides n, and all of them are at most
     // rS. The remainder is tested before the bound, as in the whole walk.
     for (std::int64_t k = np + 1;; ++k) {
         Suiv();
-        const auto p = static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(k)]);
+        const std::uint64_t p = premier_de_rang(k);
         if (n % p == 0) return 0;
-        if (p > rS) return 1;
+        if (p > static_cast<std::uint64_t>(rS)) return 1;
     }
 }
 
@@ -202,14 +215,15 @@ int premier_impair(std::uint64_t n)
 
 void amorce()
 {
-    Nprem.assign(3, 0);
+    // Fresh arrays: a table grown by an earlier run gives its memory back.
+    Nprem = Tableau<std::int64_t>(3, 0);
     np = 2;
     Nprem[1] = 2;
     Nprem[2] = 3;
-    inv32.resize(2);
-    lim32.resize(2);
-    inv64.resize(2);
-    lim64.resize(2);
+    inv64.shrink(2);
+    lim64.shrink(2);
+    inv32.shrink(2);
+    lim32.shrink(2);
     curseur = 1;
 }
 
@@ -227,9 +241,9 @@ std::int64_t diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
 
 std::int64_t rang_au_dela(std::int64_t r, std::int64_t debut)
 {
-    const auto bas = Nprem.begin() + debut;
-    const auto haut = Nprem.begin() + np + 1;
-    return std::upper_bound(bas, haut, r) - Nprem.begin();
+    // The primes increase with the rank: past debut, the first prime above r
+    // is at the first such rank overall, or at debut itself.
+    return std::max(debut, rang_borne(r));
 }
 
 std::int64_t diviseur_zz(const NTL::ZZ& S, std::int64_t debut, std::int64_t fin)
@@ -266,7 +280,7 @@ int Suiv()
         // Candidates are odd, so the division by 2 (rank 1) is skipped. The
         // primes of rank 2..J-1 are those up to the root of c, and J <= np
         // since c < 2 * Nprem[np] puts the root below Nprem[np].
-        const std::int64_t J = rang_borne(static_cast<std::uint64_t>(c));
+        const std::int64_t J = rang_au_dela(racine_double(c), 2);
         if (premier_diviseur(static_cast<std::uint64_t>(c), 2, J) == J) break;
     }
     Nprem.push_back(c);
@@ -280,7 +294,7 @@ int prem1(std::int64_t S3)
     // walk: 2 divides the even numbers, and 2 is above the root of 1 and 3.
     if (S3 % 2 == 0) return 0;
     if (S3 < 5) return 1;
-    return premier_impair(static_cast<std::uint64_t>(S3));
+    return premier_impair(static_cast<std::uint64_t>(S3), racine_double(S3));
 }
 
 int prem(const NTL::ZZ& S)
@@ -292,7 +306,7 @@ int prem(const NTL::ZZ& S)
     if (NTL::NumBits(S) <= 64) {
         unsigned long s = 0;
         NTL::conv(s, S);
-        return premier_impair(s);
+        return premier_impair(s, static_cast<std::int64_t>(racine64(s)));
     }
     // From 2^64 on, the root is at least 2^32. No table prime can pass a
     // root beyond 2^63 - 1, so such a root is held as 2^63 - 1.

@@ -40,7 +40,7 @@ TEST(Prem, CroissanceCommeLaMarcheSimple)
     for (int t = 0; t < 2000; ++t) n.push_back((alea() % 4000000000000u) | 1);
     std::shuffle(n.begin(), n.end(), alea);
     amorce();
-    ASSERT_EQ(Nprem, (std::vector<std::int64_t>{0, 2, 3}));
+    ASSERT_EQ(std::vector<std::int64_t>(Nprem.begin(), Nprem.end()), (std::vector<std::int64_t>{0, 2, 3}));
     std::int64_t loin = 2;
     for (std::uint64_t v : n) {
         const auto [premier, rang] = marche(p, v);

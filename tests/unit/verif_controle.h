@@ -70,7 +70,7 @@ inline std::string verifie(const std::string& e, const Reglages& g)
 {
     amorce();
     for (int s = 0; s < g.suiv; ++s) Suiv();
-    const std::vector<std::int64_t> table = Nprem;
+    const std::vector<std::int64_t> table(Nprem.begin(), Nprem.end());
     xn = g.xn;
     un = g.un;
     entree_de_controle(e);
@@ -116,7 +116,7 @@ inline std::string verifie(const std::string& e, const Reglages& g)
         else if (valeur0 != (r.prise && mode == 9 ? r.v : SZZ)) erreur = ici + "valeur0";
         else if (voir != (r.etoile ? 1 : 0)) erreur = ici + "voir";
         else if (un != (r.prise && r.egal ? 1 : un_avant)) erreur = ici + "un";
-        else if (xn != g.xn || Nprem != table) erreur = ici + "xn ou table";
+        else if (xn != g.xn || std::vector<std::int64_t>(Nprem.begin(), Nprem.end()) != table) erreur = ici + "xn ou table";
         if (fin) break;
     }
     controle_a_la_fin(nullptr);
