@@ -1,6 +1,5 @@
 // Main-menu choice 2: lists primes with their ranks, extending the table as
-// far as each command needs; "*" opens the selection menu. Also holds the
-// ranked listing format shared with the selections.
+// far as each command needs; "*" opens the selection menu.
 #include <cstdint>
 #include <iostream>
 #include <limits>
@@ -48,22 +47,6 @@ bool hors_de_portee(std::int64_t K)
 }
 
 }  // namespace
-
-void entree_rang(std::int64_t t)
-{
-    std::cout << "   [ " << t << " : " << Nprem[t] << " ] ";
-}
-
-void liste_rangs(std::int64_t a, std::int64_t b)
-{
-    if (b < a) return;
-    // Stops at b itself, so no rank past b is ever formed.
-    for (std::int64_t t = a;; ++t) {
-        if ((t - 1) % 100 == 0) std::cout << " \n \n \n ";
-        entree_rang(t);
-        if (t == b) break;
-    }
-}
 
 int premier()
 {

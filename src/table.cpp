@@ -93,9 +93,9 @@ std::int64_t racine_double(std::int64_t n)
 // answer is usually the same rank or the next one.
 std::int64_t curseur = 1;
 
-// The first rank >= 1 whose prime is above b, or np + 1: a few steps from
-// the last answer, else a binary search.
-std::int64_t rang_borne(std::int64_t b)
+// The slow side of rang_borne: a few steps from the last answer, else a
+// binary search.
+std::int64_t rang_borne_loin(std::int64_t b)
 {
     auto depasse = [b](std::int64_t r) { return Nprem[static_cast<std::size_t>(r)] > b; };
     std::int64_t r = std::min(std::max(curseur, std::int64_t{1}), np + 1);
@@ -110,6 +110,15 @@ std::int64_t rang_borne(std::int64_t b)
     }
     const auto debut = Nprem.begin() + 1;
     return curseur = std::upper_bound(debut, debut + np, b) - Nprem.begin();
+}
+
+// The first rank >= 1 whose prime is above b, or np + 1.
+inline std::int64_t rang_borne(std::int64_t b)
+{
+    const std::int64_t r = curseur;
+    if (r >= 2 && r <= np && Nprem[static_cast<std::size_t>(r)] > b && Nprem[static_cast<std::size_t>(r - 1)] <= b)
+        return r;
+    return rang_borne_loin(b);
 }
 
 // ---- The division loops
@@ -178,7 +187,7 @@ inline std::int64_t en_tete(U n, const Tableau<U>& inv, const Tableau<U>& lim, s
 inline std::int64_t premier_diviseur(std::uint64_t n, std::int64_t debut, std::int64_t fin)
 {
     if (n <= MAX32 && Nprem[static_cast<std::size_t>(fin - 1)] <= DERNIER_32) {
-        etend32(fin);
+        if (fin > static_cast<std::int64_t>(inv32.size())) etend32(fin);
         return en_tete(static_cast<std::uint32_t>(n), inv32, lim32, debut, fin, par_blocs32);
     }
     // Invariant: no prime of rank (first debut)..debut-1 divides n. Each
