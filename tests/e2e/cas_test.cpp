@@ -30,11 +30,12 @@ Session lance(const std::string& entree, int delai_s)
     const std::string limite = "ulimit -v 1048576; ";
 #endif
     const std::string f = "/tmp/premiers-e2e-" + std::to_string(getpid());
-    signal(SIGPIPE, SIG_IGN);  // the program may stop reading early
-    FILE* tube = popen((limite + "timeout -s KILL " + std::to_string(delai_s) + " " PREMIERS_EXE " >" + f +
+    FILE* tube = popen((limite + "timeout -s KILL " + std::to_string(delai_s) + " '" PREMIERS_EXE "' >" + f +
                         ".sortie 2>" + f + ".erreurs").c_str(), "w");
+    const auto sigpipe = signal(SIGPIPE, SIG_IGN);  // the program may stop reading early
     std::fwrite(entree.data(), 1, entree.size(), tube);
     const int st = pclose(tube);
+    signal(SIGPIPE, sigpipe);  // as it was for the next program
     const Session s{lit(f + ".sortie"), lit(f + ".erreurs"), WIFEXITED(st) ? WEXITSTATUS(st) : -1};
     for (const char* suffixe : {".sortie", ".erreurs"}) std::remove((f + suffixe).c_str());
     return s;
