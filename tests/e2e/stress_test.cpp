@@ -74,13 +74,13 @@ struct Generateur {
 };
 
 class Stress : public ::testing::TestWithParam<int> {};
-constexpr int PARTS = 8, SESSIONS = 200;  // one ctest per part, so that they run side by side
+constexpr int TRANCHES = 8, SESSIONS = 200;  // one ctest per slice, so that they run side by side
 
 }  // namespace
 
 TEST_P(Stress, SessionsAuHasard)
 {
-    for (int k = GetParam(); k < SESSIONS; k += PARTS) {
+    for (int k = GetParam(); k < SESSIONS; k += TRANCHES) {
         Generateur g{std::mt19937_64(0x5e55105ULL + static_cast<std::uint64_t>(k))};
         const std::string entree = g.session(), fin = g.par_zero ? "Quel est votre choix ? : " : "\n";
         const Session s = lance(entree);
@@ -90,4 +90,4 @@ TEST_P(Stress, SessionsAuHasard)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, Stress, ::testing::Range(0, PARTS));
+INSTANTIATE_TEST_SUITE_P(Tranches, Stress, ::testing::Range(0, TRANCHES));

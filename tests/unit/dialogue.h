@@ -1,4 +1,4 @@
-// Runs part of the program in-process: controle reads a scripted input from
+// Runs pieces of the program in-process: controle reads a scripted input from
 // a memory file, and what goes to std::cout is captured. At the end of the
 // input the program stops, as on a real end of input.
 #pragma once
