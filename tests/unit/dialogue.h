@@ -1,16 +1,14 @@
-// Runs part of the program in-process on a scripted input: what controle
-// reads comes from a memory file, what is written to std::cout is returned.
-// At the end of the input the program stops, as on a real end of input.
+// Runs pieces of the program in-process: controle reads a scripted input from
+// a memory file, and what goes to std::cout is captured. At the end of the
+// input the program stops, as on a real end of input.
 #pragma once
 
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <sstream>
-#include <string>
 
 #include "controle.h"
 
@@ -32,10 +30,4 @@ inline std::string capture(const std::function<void()>& f)
     f();
     std::cout.rdbuf(ancien);
     return s.str();
-}
-
-inline std::string dialogue(const std::string& entree, const std::function<void()>& f)
-{
-    entree_de_controle(entree);
-    return capture(f);
 }
