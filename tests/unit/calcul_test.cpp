@@ -25,12 +25,12 @@ namespace {
 // crible(n)[r] is the prime of rank r, for the primes up to n; [0] holds 0.
 std::vector<std::int64_t> crible(std::int64_t n)
 {
-    std::vector<bool> compose(static_cast<std::size_t>(n + 1));
-    std::vector<std::int64_t> p{0};
-    for (std::int64_t a = 2; a <= n; ++a)
+    std::vector<char> compose(static_cast<std::size_t>(n + 1));
+    std::vector<std::int64_t> p{0, 2};
+    for (std::int64_t a = 3; a <= n; a += 2)
         if (!compose[static_cast<std::size_t>(a)]) {
             p.push_back(a);
-            for (std::int64_t m = a * a; m <= n; m += a) compose[static_cast<std::size_t>(m)] = true;
+            for (std::int64_t m = a * a; m <= n; m += 2 * a) compose[static_cast<std::size_t>(m)] = 1;
         }
     return p;
 }
@@ -99,6 +99,20 @@ TEST(Table, PremEtPrem1CommeLaMarche)
             if (NTL::NumBits(v) < 63) { ASSERT_EQ(prem1(NTL::conv<long>(v)), NTL::ProbPrime(v)) << v; }
             TABLE_JUSQU_A(loin, v);
         }
+    }
+}
+
+// Near 2^53, for a prime q, the double root of q^2 - 2 is q, one above its
+// exact root: prem1 divides by q too and walks on to the next prime.
+TEST(Table, Prem1JusquALaRacineEnDouble)
+{
+    const auto p = crible(94906703);
+    amorce();
+    for (std::size_t r = 3; p[r] <= 94906379; ++r) Nprem.push_back(p[r]), ++np;
+    for (const std::int64_t q : {94906379, 94906681}) {
+        while (Nprem[np] < q) Suiv();
+        ASSERT_EQ(prem1(q * q - 2), 1);
+        TABLE_JUSQU_A(std::lower_bound(p.begin(), p.end(), q) - p.begin() + 1, q);
     }
 }
 
