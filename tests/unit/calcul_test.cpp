@@ -90,16 +90,17 @@ TEST(Table, PremEtPrem1CommeLaMarche)
     groupes.push_back(groupes.back());
     for (int t = 0; t < 2000; ++t) groupes.back().push_back(NTL::ZZ((alea() % 4000000000000u) | 1));
     std::shuffle(groupes.back().begin(), groupes.back().end(), alea);
-    for (const auto& g : groupes) {
-        amorce();
-        std::int64_t loin = 2;
-        for (const NTL::ZZ& v : g) {
-            loin = std::max(loin, marche(p, v));
-            ASSERT_TRUE(prem(v) == NTL::ProbPrime(v) && prem(v * 2) == 0) << v;  // even: 2 alone decides
-            if (NTL::NumBits(v) < 63) { ASSERT_EQ(prem1(NTL::conv<long>(v)), NTL::ProbPrime(v)) << v; }
-            TABLE_JUSQU_A(loin, v);
+    for (bool un : {false, true})  // prem, then prem1 where it applies, each walk seen from its own tables
+        for (const auto& g : groupes) {
+            amorce();
+            std::int64_t loin = 2;
+            for (const NTL::ZZ& v : g) {
+                loin = std::max(loin, marche(p, v));
+                const int r = un && NTL::NumBits(v) < 63 ? prem1(NTL::conv<long>(v)) : prem(v);
+                ASSERT_TRUE(r == NTL::ProbPrime(v) && prem(v * 2) == 0) << v;  // even: 2 alone decides
+                TABLE_JUSQU_A(loin, v);
+            }
         }
-    }
 }
 
 // Near 2^53, for a prime q, the double root of q^2 - 2 is q, one above its

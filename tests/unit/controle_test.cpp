@@ -1,8 +1,7 @@
 // The number entry against the model of verif_controle.h (the fuzzer's
 // checks) on generated lines in every mode; a non-blocking input.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <random>
