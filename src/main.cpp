@@ -72,6 +72,7 @@ void explications()
 constexpr int MEMOIRE_EPUISEE = 3;
 constexpr int ECRITURE_IMPOSSIBLE = 4;
 constexpr int LECTURE_IMPOSSIBLE = 5;
+const char* const MEMOIRE = "memoire insuffisante, calcul abandonne.";
 
 int echec(const char* texte, int statut)
 {
@@ -86,7 +87,7 @@ int echec(const char* texte, int statut)
 // call: out of memory, stop first with our own message.
 void erreur_ntl(const char* texte)
 {
-    if (std::strcmp(texte, "out of memory") == 0) std::_Exit(echec("memoire insuffisante, calcul abandonne.", MEMOIRE_EPUISEE));
+    if (std::strcmp(texte, "out of memory") == 0) std::_Exit(echec(MEMOIRE, MEMOIRE_EPUISEE));
     std::cerr << "premiers : erreur de NTL : " << texte << std::endl;
 }
 
@@ -122,7 +123,7 @@ int main()
         amorce();
         menu_principal();
     } catch (const std::bad_alloc&) {
-        return echec("memoire insuffisante, calcul abandonne.", MEMOIRE_EPUISEE);
+        return echec(MEMOIRE, MEMOIRE_EPUISEE);
     } catch (const ErreurLecture&) {
         return echec("lecture impossible sur l'entree standard.", LECTURE_IMPOSSIBLE);
     } catch (const std::exception&) {

@@ -88,7 +88,7 @@ std::int64_t racine_double(std::int64_t n)
     return static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
 }
 
-// Last answer of rang_au_dela: successive bounds are usually close (the
+// Last answer of rang_borne: successive bounds are usually close (the
 // roots of the candidates of Suiv, of those of a listing), so the next
 // answer is usually the same rank or the next one.
 std::int64_t curseur = 1;
