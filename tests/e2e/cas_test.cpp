@@ -12,7 +12,7 @@
 
 #include "harness.h"
 
-static std::string lit(const std::string& fichier)
+std::string lit(const std::string& fichier)
 {
     std::ostringstream s;
     s << std::ifstream(fichier, std::ios::binary).rdbuf();

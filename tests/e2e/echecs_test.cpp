@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "harness.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ std::pair<int, std::string> sous_sh(const std::string& script)
     char nom[] = "/tmp/premiers-erreurs-XXXXXX";
     close(mkstemp(nom));
     const int st = std::system(("P='" PREMIERS_EXE "'; " + script + " 2>" + nom).c_str());
-    std::ifstream f(nom);
-    std::string erreurs((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string erreurs = lit(nom);
     unlink(nom);
     return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, erreurs};
 }

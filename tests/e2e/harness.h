@@ -11,3 +11,6 @@ struct Session {
 };
 
 Session lance(const std::string& entree, int delai_s = DELAI_S);
+
+// The whole content of a file, as bytes.
+std::string lit(const std::string& fichier);
