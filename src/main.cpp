@@ -1,14 +1,16 @@
 // Entry point: seeds the prime table, then runs the main menu until the
 // choice 0, which ends the program with status 1. Choice 5 shows the
-// explanations screen. A failure that ends the run early (no memory left,
-// output that cannot be written, input that cannot be read) is told in one
-// line on standard error, with a status of its own.
+// explanations screen. A failure that ends the run early (a table past
+// 2^63 - 1, no memory left, output that cannot be written, input that cannot
+// be read) is told in one line on standard error, with a status of its own.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <streambuf>
 #include <string>
 
 #include <NTL/tools.h>
@@ -18,6 +20,39 @@
 #include "table.h"
 
 namespace {
+
+// Standard output at a terminal: no buffer, each piece of text written the
+// moment it is given, so that it is on screen at once. A write that fails
+// fails the output operation itself, which then throws like any other lost
+// write (unitbuf would flush in the sentry's destructor, where an exception
+// cannot leave and ends the run in std::terminate).
+class SortieDirecte : public std::streambuf {
+public:
+    explicit SortieDirecte(int fd) : fd_(fd) {}
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override
+    {
+        std::streamsize ecrits = 0;
+        while (ecrits < n) {
+            const ssize_t k = ::write(fd_, s + ecrits, static_cast<std::size_t>(n - ecrits));
+            if (k < 0 && errno == EINTR) continue;
+            if (k <= 0) break;  // EAGAIN included: nobody reads a full terminal
+            ecrits += k;
+        }
+        return ecrits;
+    }
+
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        const char octet = traits_type::to_char_type(c);
+        return xsputn(&octet, 1) == 1 ? c : traits_type::eof();
+    }
+
+private:
+    int fd_;
+};
 
 void affiche_menu()
 {
@@ -68,7 +103,8 @@ void explications()
         << std::endl;
 }
 
-// Exit statuses of the failures; 1 is a normal end, 2 a table past 2^63 - 1.
+// Exit statuses of the failures; 1 is a normal end.
+constexpr int TABLE_DEPASSEE = 2;
 constexpr int MEMOIRE_EPUISEE = 3;
 constexpr int ECRITURE_IMPOSSIBLE = 4;
 constexpr int LECTURE_IMPOSSIBLE = 5;
@@ -115,8 +151,12 @@ int main()
     // A failed write throws: nothing is computed for output that is lost.
     std::cout.exceptions(std::ios::badbit);
     // At a terminal each text shows the moment it is written; into a pipe
-    // or a file the output stays in blocks, for speed.
-    if (::isatty(STDOUT_FILENO)) std::cout << std::unitbuf;
+    // or a file the output stays in blocks, for speed. Never destroyed:
+    // std::cout is flushed after every static object is gone.
+    if (::isatty(STDOUT_FILENO)) {
+        static SortieDirecte* const terminal = new SortieDirecte(STDOUT_FILENO);
+        std::cout.rdbuf(terminal);
+    }
     NTL::ErrorMsgCallback = erreur_ntl;
 
     try {
@@ -124,6 +164,8 @@ int main()
         menu_principal();
     } catch (const std::bad_alloc&) {
         return echec(MEMOIRE, MEMOIRE_EPUISEE);
+    } catch (const TableDepassee&) {
+        return echec("la table depasserait 2^63 - 1, calcul impossible.", TABLE_DEPASSEE);
     } catch (const ErreurLecture&) {
         return echec("lecture impossible sur l'entree standard.", LECTURE_IMPOSSIBLE);
     } catch (const std::exception&) {
