@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
+
 #include <NTL/ZZ.h>
 
 #include "tableau.h"
@@ -18,6 +20,12 @@ extern std::int64_t np;
 // Puts the table back to its seed: 0, 2, 3 with np = 2, giving back the
 // memory of a grown table.
 void amorce();
+
+// Thrown by Suiv when the next prime would pass 2^63 - 1; the table is
+// then unchanged.
+struct TableDepassee : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 // Appends the prime that follows Nprem[np]. Returns 1.
 int Suiv();

@@ -12,8 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <iostream>
 #include <limits>
 
 Tableau<std::int64_t> Nprem(3, 0);
@@ -49,7 +47,9 @@ std::uint64_t inverse(std::uint64_t p)
 std::uint64_t premier_de_rang(std::int64_t r) { return static_cast<std::uint64_t>(Nprem[static_cast<std::size_t>(r)]); }
 
 // Makes the 64-bit side table cover every rank below fin (fin <= np + 1).
-void etend64(std::int64_t fin)
+// Called once every few thousand ranks: kept out of line, so that the walks
+// that call it keep their tight code.
+__attribute__((noinline)) void etend64(std::int64_t fin)
 {
     for (auto r = static_cast<std::int64_t>(inv64.size()); r < fin; ++r) {
         const std::uint64_t p = premier_de_rang(r);
@@ -59,7 +59,7 @@ void etend64(std::int64_t fin)
 }
 
 // The same for the 32-bit words, whose primes are at most DERNIER_32.
-void etend32(std::int64_t fin)
+__attribute__((noinline)) void etend32(std::int64_t fin)
 {
     for (auto r = static_cast<std::int64_t>(inv32.size()); r < fin; ++r) {
         const std::uint64_t p = premier_de_rang(r);
@@ -280,11 +280,7 @@ int Suiv()
     constexpr std::int64_t MAX = std::numeric_limits<std::int64_t>::max();
     std::int64_t c = Nprem[static_cast<std::size_t>(np)];
     for (;;) {
-        if (c > MAX - 2) {
-            std::cout.flush();
-            std::cerr << "\n premiers : la table depasserait 2^63 - 1, calcul impossible.\n";
-            std::exit(2);
-        }
+        if (c > MAX - 2) throw TableDepassee("la table depasserait 2^63 - 1");
         c += 2;
         // Candidates are odd, so the division by 2 (rank 1) is skipped. The
         // primes of rank 2..J-1 are those up to the root of c, and J <= np

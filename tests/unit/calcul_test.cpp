@@ -117,6 +117,30 @@ TEST(Table, Prem1JusquALaRacineEnDouble)
     }
 }
 
+// Past 2^63 - 1 the table cannot grow: Suiv says so and leaves it as it was.
+TEST(Table, SuivAuBoutDes63Bits)
+{
+    amorce();
+    Nprem.push_back(INT64_MAX), ++np;  // stands for the last prime below 2^63
+    EXPECT_THROW(Suiv(), TableDepassee);
+    EXPECT_TRUE(np == 3 && Nprem.size() == 4);
+}
+
+// The 64-bit walk fills its side table in stretches of 4,096 ranks from
+// rank 2. A first factor on either side of a stretch's edge, from a fresh
+// side table, for numbers above 2^32 and above 2^63.
+TEST(Table, DiviseurAuxBordsDesTranches)
+{
+    const auto p = crible(140000);
+    for (const std::size_t r : {4097, 4098, 4099, 8193, 8194, 8195, 12289, 12290, 12291})
+        for (const NTL::ZZ& borne : {NTL::power2_ZZ(32), NTL::power2_ZZ(63)}) {
+            amorce();
+            while (np < 13000) Suiv();  // the 32-bit walks of Suiv leave the 64-bit side table empty
+            const NTL::ZZ n = p[r] * NTL::NextPrime(std::max(borne / p[r], NTL::ZZ(p[r])) + 1);  // p[r] the least factor
+            ASSERT_EQ(diviseur(NTL::conv<unsigned long>(n), 2, np + 1), static_cast<std::int64_t>(r)) << n;
+        }
+}
+
 // Groups from the seed, the last with small, repeated medium and large
 // factors. The table grows to the rank after the second largest prime
 // factor, or to the walk of the last prime power.
