@@ -428,7 +428,7 @@ int main(int argc, char** argv)
         std::printf("%-46s %12.3f %14.3f %9.2f%s\n", c.nom.c_str(), tn, tr, tr / tn, juste ? "" : "  FAUX");
         std::printf("   resultat : %s\n", a.c_str());
         if (!juste) std::printf("   attendu : %s\n   reference : %s\n", c.attendu.c_str(), b.c_str());
-        if (c.memoire) std::printf("   memoire maximale (ru_maxrss) apres notre table : %ld Mo\n", pic / 1024);
+        if (c.memoire) std::printf("   memoire maximale (ru_maxrss) apres notre table : %ld Mo\n", pic * 1024 / 1000000);
         std::fflush(stdout);
     }
     return faux == 0 ? 0 : 1;
