@@ -124,6 +124,7 @@ TEST(Table, SuivAuBoutDes63Bits)
     Nprem.push_back(INT64_MAX), ++np;  // stands for the last prime below 2^63
     EXPECT_THROW(Suiv(), TableDepassee);
     EXPECT_TRUE(np == 3 && Nprem.size() == 4);
+    amorce();
 }
 
 // The 64-bit walk fills its side table in stretches of 4,096 ranks from
