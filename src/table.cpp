@@ -194,7 +194,7 @@ inline std::int64_t premier_diviseur(std::uint64_t n, std::int64_t debut, std::i
     // stretch ends where the side table ends, or AVANCE ranks on.
     for (;;) {
         const std::int64_t bout = std::min(fin, std::max(static_cast<std::int64_t>(inv64.size()), debut + AVANCE));
-        etend64(bout);
+        if (bout > static_cast<std::int64_t>(inv64.size())) etend64(bout);
         const std::int64_t r = en_tete(n, inv64, lim64, debut, bout, par_blocs64);
         if (r < bout || bout == fin) return r;
         debut = bout;
