@@ -24,7 +24,6 @@ std::pair<int, std::string> sous_sh(const std::string& script)
     return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, erreurs};
 }
 
-const std::string ECRITURE = "premiers : ecriture impossible sur la sortie standard.\n";
 const std::string LECTURE = "premiers : lecture impossible sur l'entree standard.\n";
 
 }  // namespace

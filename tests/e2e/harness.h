@@ -14,3 +14,6 @@ Session lance(const std::string& entree, int delai_s = DELAI_S);
 
 // The whole content of a file, as bytes.
 std::string lit(const std::string& fichier);
+
+// What a lost write on standard output puts on standard error.
+inline const std::string ECRITURE = "premiers : ecriture impossible sur la sortie standard.\n";
